@@ -89,14 +89,14 @@
       areaUnit: "m²",
       insulationLabel: "Isolation du logement",
       insulation: {
-        excellent: "Très bonne (basse consommation) – 50 kWh/m²·an",
-        good: "Bonne (isolation récente) – 90 kWh/m²·an",
-        average: "Moyenne (années 1975 à 2000) – 140 kWh/m²·an",
-        poor: "Faible (avant 1975, peu isolé) – 220 kWh/m²·an"
+        excellent: "Très bonne (basse consommation)",
+        good: "Bonne (isolation récente)",
+        average: "Moyenne (années 1975 à 2000)",
+        poor: "Faible (avant 1975, peu isolé)"
       },
-      estimateNote: "Estimation : {need} kWh/an.",
+      estimateNote: "Estimation : {area} m² × {perM2} kWh/m²·an = {need} kWh/an.",
       assumptionsLegend: "2. Prix et rendements",
-      assumptionsHelp: "Prix toutes taxes comprises, hors abonnement. Modifiez-les selon vos factures.",
+      assumptionsHelp: "Prix toutes taxes comprises, hors abonnement : modifiez-les selon vos factures. Le rendement de la pompe à chaleur est son coefficient de performance saisonnier (300 % = 3 kWh de chaleur pour 1 kWh d’électricité).",
       colEnergy: "Énergie",
       colEfficiency: "Rendement",
       colPrice: "Prix unitaire",
@@ -143,14 +143,14 @@
       areaUnit: "m²",
       insulationLabel: "Insulation of the home",
       insulation: {
-        excellent: "Very good (low-energy building) – 50 kWh/m²·yr",
-        good: "Good (recent insulation) – 90 kWh/m²·yr",
-        average: "Average (built 1975 to 2000) – 140 kWh/m²·yr",
-        poor: "Poor (before 1975, little insulation) – 220 kWh/m²·yr"
+        excellent: "Very good (low-energy building)",
+        good: "Good (recent insulation)",
+        average: "Average (built 1975 to 2000)",
+        poor: "Poor (before 1975, little insulation)"
       },
-      estimateNote: "Estimate: {need} kWh/year.",
+      estimateNote: "Estimate: {area} m² × {perM2} kWh/m²·yr = {need} kWh/year.",
       assumptionsLegend: "2. Prices and efficiencies",
-      assumptionsHelp: "Prices with all taxes, without standing charges. Change them to match your bills.",
+      assumptionsHelp: "Prices with all taxes, without standing charges: change them to match your bills. The heat pump’s efficiency is its seasonal coefficient of performance (300 % = 3 kWh of heat for 1 kWh of electricity).",
       colEnergy: "Energy",
       colEfficiency: "Efficiency",
       colPrice: "Unit price",
@@ -335,10 +335,12 @@
     if ($("mode-estimate").checked) {
       var area = readPositive($("area"));
       if (area === null) valid = false;
-      need = area === null ? null : area * insulationById($("insulation").value).kwhPerM2;
+      var perM2 = insulationById($("insulation").value).kwhPerM2;
+      need = area === null ? null : area * perM2;
       $("need").value = need === null ? "" : String(Math.round(need));
       $("need").setAttribute("aria-invalid", "false");
-      $("estimate-note").textContent = need === null ? "" : fill(T.estimateNote, { need: integer.format(need) });
+      $("estimate-note").textContent = need === null ? ""
+        : fill(T.estimateNote, { area: oneDecimal.format(area), perM2: String(perM2), need: integer.format(need) });
     } else {
       need = readPositive($("need"));
       $("area").setAttribute("aria-invalid", "false");
@@ -384,16 +386,17 @@
       if (r === cheapest) name.appendChild(el("span", { class: "badge" }, T.cheapest));
       row.appendChild(name);
 
-      row.appendChild(el("td", { class: "num cost", "data-value": String(r.cost) }, money.format(r.cost)));
+      row.appendChild(el("td", { class: "num cost", "data-value": String(r.cost), "data-label": T.colCost },
+        money.format(r.cost)));
       var qty = r.quantity < 100 ? oneDecimal.format(r.quantity) : integer.format(r.quantity);
-      row.appendChild(el("td", { class: "num quantity", "data-value": String(r.quantity) },
+      row.appendChild(el("td", { class: "num quantity", "data-value": String(r.quantity), "data-label": T.colQuantity },
         qty + " " + QUANTITY_UNITS[r.fuel]));
-      row.appendChild(el("td", { class: "num co2", "data-value": String(r.co2) },
+      row.appendChild(el("td", { class: "num co2", "data-value": String(r.co2), "data-label": T.colCo2 },
         integer.format(r.co2) + " kg"));
 
       // Positive when logs cost less than this energy.
       var saving = r.cost - logs.cost;
-      var cell = el("td", { class: "num saving", "data-value": String(saving) });
+      var cell = el("td", { class: "num saving", "data-value": String(saving), "data-label": T.colSaving });
       if (r.id === "logs" || Math.round(saving) === 0) {
         cell.textContent = T.savingNone;
       } else if (saving > 0) {
