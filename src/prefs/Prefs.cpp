@@ -1,5 +1,7 @@
 #include "Prefs.h"
 
+#include "text/Localisation.h"
+
 #include <QLocale>
 
 #include <cmath>
@@ -8,7 +10,7 @@ namespace Kaminor {
 
 QString Prefs::defaultDetails()
 {
-    return QStringLiteral("\u2026");
+    return Localisation::Txt_Attente();
 }
 
 bool pricePasswordOk(const QString& password)

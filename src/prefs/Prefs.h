@@ -22,7 +22,7 @@ struct Prefs {
     bool EncodWin = false;      // contact e-mails in Windows Latin-1
     bool DrapOkQuit = false;    // the application is quitting
 
-    // The details a record starts with (the placeholder text).
+    // The details a record starts with: the catalogue's placeholder text.
     static QString defaultDetails();
 };
 
