@@ -13,6 +13,10 @@ enum class Field { Ref, PriHT, PriTTC, CredImp, CoutFin };
 
 enum class Sound { Bop, Zoum };
 
+// The labels whose texts the price lines copy: the four amount labels and the
+// currency label shown beside the price including VAT.
+enum class Label { PriceHT, PriceTTC, CredImp, CoutFin, Currency };
+
 class ConfigView {
 public:
     virtual ~ConfigView() = default;
@@ -44,6 +48,8 @@ public:
     // button `index` of a group, and the caption of a group box.
     virtual QString buttonCaption(Group group, int index) const = 0;
     virtual QString groupCaption(Group group) const = 0;
+    // The text of a label, as shown. A view without these labels gets the catalogue texts.
+    virtual QString labelText(Label label) const;
 };
 
 } // namespace Kaminor

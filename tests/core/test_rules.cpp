@@ -1,30 +1,13 @@
 // The configuration rules without any window: coupling, model rules, refusals,
 // stone test, out-of-range reports and the sweep of every selection.
+#include "MakeSelection.h"
+
 #include "core/Rules.h"
 
 #include <QSet>
 #include <QTest>
 
 using namespace Kaminor;
-
-namespace {
-
-Selection sel(int body, int glass, int colour, int side, int plate, int tablet, int logs)
-{
-    Selection s;
-    s.body = qint16(body);
-    s.doorGlass = qint16(glass);
-    s.color = qint16(colour);
-    s.side = qint16(side);
-    s.plate = qint16(plate);
-    s.tablet = qint16(tablet);
-    s.doorLogs = qint16(logs);
-    return s;
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(Kaminor::Selection)
 
 class TestRules : public QObject {
     Q_OBJECT
