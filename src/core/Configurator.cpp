@@ -133,6 +133,9 @@ void Configurator::optionClicked(Group group, int index)
 
 void Configurator::TimerMemIDE_Action()
 {
+    // Normally still false since the refusal; a start-up that refused its
+    // remembered selection has already set it, and the buttons are set below.
+    Fncts::DrapMenu = false;
     if (m_view.soundEffectsOn())
         m_view.playSound(Sound::Zoum);
     // A remembered selection the rules refuse (an edited preferences file) would
