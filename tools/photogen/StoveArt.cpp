@@ -115,8 +115,8 @@ struct Scene {
             p.fillPath(path, g);
         } else if (face == Face::Side) {
             QLinearGradient g(bounds.topLeft(), bounds.topRight());
-            g.setColorAt(0, c.darker(128));
-            g.setColorAt(1, c.darker(165));
+            g.setColorAt(0, c.darker(112));
+            g.setColorAt(1, c.darker(140));
             p.fillPath(path, g);
         } else {
             QLinearGradient g(bounds.bottomLeft(), bounds.topLeft());
@@ -274,11 +274,18 @@ struct Scene {
         p.setBrush(g);
         p.drawEllipse(QPointF(0, 0), 1, 1);
         p.restore();
-        // soft light reflection of the floor before the stove
-        QLinearGradient r(0, FloorY, 0, FloorY + 70);
-        r.setColorAt(0, QColor(0, 0, 0, 30));
-        r.setColorAt(1, QColor(0, 0, 0, 0));
-        p.fillRect(QRectF(x0 - 10, FloorY, geo.width + 20, 70), r);
+        // contact shadow, tight under the footprint
+        QRadialGradient c(QPointF(0, 0), 1);
+        c.setColorAt(0, QColor(0, 0, 0, 150));
+        c.setColorAt(0.7, QColor(0, 0, 0, 60));
+        c.setColorAt(1, QColor(0, 0, 0, 0));
+        p.save();
+        p.translate(cx, cy);
+        p.scale(rx - 70, 40);
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+        p.drawEllipse(QPointF(0, 0), 1, 1);
+        p.restore();
     }
 
     void box(const QRectF& f, const QColor& c, QPointF d = Depth)
@@ -360,18 +367,14 @@ struct Scene {
             const double plinthH = geo.baseH - 14;
             QRectF pl(x0 - 16, FloorY - plinthH, geo.width + 32, plinthH);
             box(pl, body.darker(125), Depth * 1.02);
-            // turntable between plinth and body
-            const double cx = x0 + geo.width / 2 + Depth.x() / 2;
-            QRectF tt(cx - 190, pl.top() + Depth.y() / 2 - 22, 380, 44);
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0x0c, 0x0c, 0x0d));
-            p.drawRect(QRectF(x0 + 6, yBottom, geo.width + Depth.x() - 12, 14).translated(0, Depth.y() / 2));
+            // the turntable in the gap between plinth and body
+            const QRectF tt(x0 + 24, yBottom, geo.width - 48, pl.top() - yBottom + 2);
+            box(tt, QColor(0x16, 0x16, 0x17), Depth * 0.8);
             QLinearGradient rg(tt.topLeft(), tt.topRight());
             rg.setColorAt(0, QColor(0x70, 0x72, 0x76));
             rg.setColorAt(0.35, QColor(0xe4, 0xe5, 0xe8));
             rg.setColorAt(1, QColor(0x3a, 0x3b, 0x3e));
-            p.setBrush(rg);
-            p.drawRect(QRectF(x0 + 14, yBottom + 2, geo.width - 28, 12));
+            p.fillRect(QRectF(tt.left(), tt.bottom() - 5, tt.width(), 3), rg);
             break;
         }
         default: {
@@ -600,9 +603,9 @@ struct Scene {
         for (double y = r.bottom() - rad; y > r.top() + rad * 0.6; y -= rad * 1.7, ++row) {
             const double shift = (row % 2) * rad;
             for (double x = r.left() + rad + shift; x < r.right() - rad * 0.6; x += rad * 2.05) {
-                const double rr = rad * (0.86 + 0.14 * rng.generateDouble());
-                const QPointF c(x, y + rng.bounded(5));
-                p.setBrush(QColor(0x3a, 0x26, 0x18));
+                const double rr = rad * (0.8 + 0.2 * rng.generateDouble());
+                const QPointF c(x + rng.bounded(6.0) - 3, y + rng.bounded(6.0) - 3);
+                p.setBrush(QColor(0x3a + rng.bounded(0x14), 0x26, 0x18));
                 p.drawEllipse(c, rr, rr);
                 QRadialGradient g(c - QPointF(3, 3), rr);
                 g.setColorAt(0, QColor(0xe6, 0xc3, 0x8e));
@@ -613,6 +616,7 @@ struct Scene {
                 p.setBrush(Qt::NoBrush);
                 p.setPen(QPen(QColor(0x8a, 0x62, 0x38, 120), 1));
                 p.drawEllipse(c, rr * 0.5, rr * 0.5);
+                p.drawLine(c, c + QPointF(rr * 0.7, rr * (0.3 - 0.6 * rng.generateDouble())));
                 p.setPen(Qt::NoPen);
             }
         }
@@ -840,7 +844,7 @@ StoveArt::StoveArt()
         QPainter p(&m_granite);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        for (int i = 0; i < 6500; ++i) {
+        for (int i = 0; i < 4800; ++i) {
             const double x = rng.bounded(560.0), y = rng.bounded(1100.0);
             const int kind = rng.bounded(100);
             int v;

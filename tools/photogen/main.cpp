@@ -26,7 +26,7 @@
 
 namespace {
 
-constexpr int JpegQuality = 80;
+constexpr int JpegQuality = 77;
 
 bool writeJpeg(const QImage& image, const QString& path, QString* error)
 {
