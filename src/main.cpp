@@ -1,12 +1,11 @@
-#include <QApplication>
-#include <QWidget>
+#include "app/App.h"
+#include "ui/WinMain.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Kaminor"));
-    window.resize(894, 680);
-    window.show();
+    Kaminor::App app(argc, argv);
+    Kaminor::WinMain window(app);
+    if (!window.Event_Open())
+        return 1;
     return app.exec();
 }

@@ -1,0 +1,445 @@
+// The main window on real widgets: start-up, clicks, refusal, close, resize.
+#include "app/App.h"
+#include "app/Fncts.h"
+#include "core/FnctsState.h"
+#include "prefs/PrefsFile.h"
+#include "text/Feedback.h"
+#include "ui/WinMain.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Kaminor;
+
+namespace {
+
+// A program folder, a "Contents" folder and a user configuration folder in a temporary place.
+struct Setup {
+    QTemporaryDir tmp;
+    WinMain::Folders folders;
+
+    explicit Setup(bool stoves = true, bool stovesTest = false)
+    {
+        folders.applicationFolder = tmp.filePath(QStringLiteral("bin"));
+        folders.contents = tmp.filePath(QStringLiteral("share/kaminor"));
+        folders.userPreferences = tmp.filePath(QStringLiteral("config"));
+        QDir d;
+        d.mkpath(folders.applicationFolder);
+        d.mkpath(folders.contents + QStringLiteral("/Comparateur"));
+        d.mkpath(folders.userPreferences);
+        if (stoves)
+            d.mkpath(folders.contents + QStringLiteral("/StovesDoss"));
+        if (stovesTest)
+            d.mkpath(folders.contents + QStringLiteral("/StovesDossTest"));
+    }
+    QString prefsFolder() const { return folders.userPreferences + QStringLiteral("/Kaminor"); }
+    QString prefsFile() const { return prefsFilePath(prefsFolder()); }
+};
+
+void writeJpeg(const QString& path, QSize size)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(QColor(120, 60, 30));
+    QVERIFY(img.save(path, "JPG"));
+}
+
+} // namespace
+
+class TestWinMain : public QObject {
+    Q_OBJECT
+
+    Fncts::RecordingSink sink;
+
+    std::unique_ptr<WinMain> make(const Setup& s)
+    {
+        auto w = std::make_unique<WinMain>(*App::instance());
+        w->setFolders(s.folders);
+        w->setScreenSize(QSize(1920, 1200));
+        return w;
+    }
+
+    bool allButtonsEnabled(const WinMain& w, bool enabled)
+    {
+        for (int g = 0; g < GroupCount; ++g)
+            for (QAbstractButton* b : w.radioGroup(static_cast<Group>(g))->buttons())
+                if (b->isEnabled() != enabled)
+                    return false;
+        return w.PushButtInfoCde->isEnabled() == enabled && w.PushButtOuvComp->isEnabled() == enabled
+               && w.PushButtSendMail->isEnabled() == enabled;
+    }
+
+    void click(WinMain& w, Group g, int index)
+    {
+        QRadioButton* b = w.radioButton(g, index);
+        QVERIFY(b);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Fncts::setFeedbackSink(&sink);
+        Fncts::setResourcesFolder(QDir::tempPath() + QStringLiteral("/kaminor-no-resources"));
+    }
+
+    void init()
+    {
+        App::instance()->prefs = Prefs();
+        Fncts::DrapMenu = false;
+        sink.messages.clear();
+        sink.beeps = 0;
+    }
+
+    void layoutAtDesignSize()
+    {
+        Setup s;
+        auto w = make(s);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Kaminor"));
+        QCOMPARE(w->content()->minimumSize(), QSize(894, 680));
+        // Object names, group ids and window coordinates of a few controls.
+        QWidget* side5 = w->findChild<QWidget*>(QStringLiteral("RdButtSide5"));
+        QVERIFY(side5);
+        QCOMPARE(w->radioGroup(Group::Side)->id(qobject_cast<QAbstractButton*>(side5)), 5);
+        QCOMPARE(side5->mapTo(w->content(), QPoint(0, 0)), QPoint(658, 319));
+        QCOMPARE(w->radioButton(Group::Tablet, 0)->mapTo(w->content(), QPoint(0, 0)), QPoint(658, 527));
+        QCOMPARE(w->radioButton(Group::Tablet, 3)->mapTo(w->content(), QPoint(0, 0)), QPoint(658, 599));
+        QCOMPARE(w->radioButton(Group::TVA, 2)->mapTo(w->content(), QPoint(0, 0)), QPoint(34, 483));
+        QCOMPARE(w->canvas()->geometry(), QRect(266, 14, 362, 616));
+        QCOMPARE(w->PushButtOuvComp->geometry(), QRect(357, 640, 180, 20));
+        for (const char* name : {"TextFieldPriHT", "LabelPriceHT", "LabelCurrencyD"})
+            QVERIFY(!w->findChild<QWidget*>(QLatin1String(name))->isVisibleTo(w.get()));
+    }
+
+    void firstRun()
+    {
+        Setup s;
+        auto w = make(s);
+        QVERIFY(w->Event_Open());
+        QCOMPARE(w->configurator().remembered(), firstRunSelection());
+        QCOMPARE(w->bounds(), QRect(20, 60, 894, 680));
+        QCOMPARE(w->TextFieldRef->text(), QStringLiteral("KD-PA-G-AGT"));
+        QVERIFY(w->radioButton(Group::DoorLogs, 2)->isChecked());
+        QVERIFY(w->isVisible());
+        QVERIFY(Fncts::DrapMenu);
+        QVERIFY(App::instance()->prefs.initProg);
+        QVERIFY(allButtonsEnabled(*w, true));
+        QVERIFY(App::instance()->menuItem(QStringLiteral("FichierFermer"))->isEnabled());
+        QCOMPARE(w->DossStoves, s.folders.contents + QStringLiteral("/StovesDoss"));
+        // Without the dealer's password the prices stay hidden.
+        QVERIFY(!w->GroupBoxPrices->isVisibleTo(w.get()));
+        QVERIFY(QFileInfo(s.prefsFolder()).isDir());
+    }
+
+    void storedSelectionAndBounds()
+    {
+        Setup s;
+        QDir().mkpath(s.prefsFolder());
+        Prefs stored;
+        stored.PasswPrix = QStringLiteral("ORTOLAN");
+        Selection sel;
+        sel.body = 1;
+        sel.doorGlass = 0;
+        sel.color = 1;
+        sel.side = 3;
+        sel.plate = 1;
+        sel.tablet = 1;
+        sel.doorLogs = 1;
+        sel.tva = 2;
+        sel.credImp = 1;
+        QVERIFY(PrefsSauver(stored, s.prefsFolder(), QRect(30, 70, 1000, 700), sel));
+
+        auto w = make(s);
+        QVERIFY(w->Event_Open());
+        QCOMPARE(w->configurator().remembered(), sel);
+        QCOMPARE(w->bounds(), QRect(30, 70, 1000, 700));
+        QCOMPARE(w->TextFieldRef->text(), QStringLiteral("TS-PV-N-PGN-DPGN-TPGN-BV"));
+        QVERIFY(w->radioButton(Group::TVA, 2)->isChecked());
+        QVERIFY(w->radioButton(Group::CredImp, 1)->isChecked());
+        QVERIFY(w->radioButton(Group::Tablet, 1)->isChecked());
+        // A dealer sees the prices.
+        QVERIFY(w->GroupBoxPrices->isVisibleTo(w.get()));
+        QVERIFY(!w->TextFieldPriTTC->text().isEmpty());
+    }
+
+    void clicksRefusalAndRevert()
+    {
+        Setup s;
+        auto w = make(s);
+        QVERIFY(w->Event_Open());
+
+        click(*w, Group::DoorLogs, 0);
+        QCOMPARE(w->TextFieldRef->text(), QStringLiteral("KD-PA-G-AGT-BA"));
+        // Orvo has no log-store door: the model change removes it.
+        click(*w, Group::Body, 2);
+        QCOMPARE(w->TextFieldRef->text(), QStringLiteral("OV-PA-G-AGT"));
+        QVERIFY(w->radioButton(Group::DoorLogs, 2)->isChecked());
+
+        // Asking for one again is refused for a moment.
+        click(*w, Group::DoorLogs, 1);
+        for (QLineEdit* f : {w->TextFieldRef, w->TextFieldPriHT, w->TextFieldPriTTC, w->TextFieldCredImp,
+                             w->TextFieldCoutFin})
+            QCOMPARE(f->text(), QStringLiteral("# # # #"));
+        QVERIFY(allButtonsEnabled(*w, false));
+        QVERIFY(!App::instance()->menuItem(QStringLiteral("FichierFermer"))->isEnabled());
+        w->canvas()->grab();
+        QCOMPARE(w->canvas()->lastShown(), CanvasStove::Shown::NoStove);
+
+        // No close meanwhile: a beep, and the window stays.
+        const int beeps = sink.beeps;
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+        QCOMPARE(sink.beeps, beeps + 1);
+        QVERIFY(!QFile::exists(s.prefsFile()));
+
+        QTRY_COMPARE_WITH_TIMEOUT(w->TextFieldRef->text(), QStringLiteral("OV-PA-G-AGT"), 2000);
+        QVERIFY(w->radioButton(Group::DoorLogs, 2)->isChecked());
+        QVERIFY(allButtonsEnabled(*w, true));
+        QVERIFY(App::instance()->menuItem(QStringLiteral("FichierFermer"))->isEnabled());
+    }
+
+    void closeWhenIdleSavesOnce()
+    {
+        Setup s;
+        auto w = make(s);
+        QVERIFY(w->Event_Open());
+        click(*w, Group::Color, 1);
+        QVERIFY(w->close());
+        QVERIFY(QFile::exists(s.prefsFile()));
+        QVERIFY(App::instance()->prefs.DrapOkQuit);
+
+        Prefs read;
+        QRect b;
+        Selection sel;
+        QVERIFY(!PrefsCharger(read, s.prefsFolder(), b, sel, QSize(1920, 1200)));
+        QCOMPARE(sel.color, qint16(1));
+
+        // A second close while quitting writes nothing.
+        QVERIFY(QFile::remove(s.prefsFile()));
+        w->Event_Close();
+        QVERIFY(!QFile::exists(s.prefsFile()));
+    }
+
+    void closeMenuItemClosesTheWindow()
+    {
+        Setup s;
+        auto w = make(s);
+        QVERIFY(w->Event_Open());
+        App::instance()->menuItem(QStringLiteral("FichierFermer"))->trigger();
+        QVERIFY(!w->isVisible());
+        QVERIFY(QFile::exists(s.prefsFile()));
+    }
+
+    void resizeFollowsAnchors()
+    {
+        Setup s;
+        auto w = make(s);
+        QVERIFY(w->Event_Open());
+        w->setBounds(QRect(20, 60, 1200, 800));
+        QTRY_COMPARE(w->content()->size(), QSize(1200, 800));
+        QCOMPARE(w->PushButtOuvComp->geometry(), QRect(510, 760, 180, 20));
+        QCOMPARE(w->GroupBoxStoveSide->pos(), QPoint(644 + 306, 174));
+        QCOMPARE(w->PushButtSendMail->pos(), QPoint(744 + 306, 760));
+        QCOMPARE(w->GroupBoxPrices->pos(), QPoint(20, 526 + 120));
+        QCOMPARE(w->GroupBoxBody->pos(), QPoint(20, 14));
+        QCOMPARE(w->canvas()->geometry(), QRect(266, 14, 362 + 306, 616 + 120));
+        // Children move with their group.
+        QCOMPARE(w->radioButton(Group::Side, 0)->mapTo(w->content(), QPoint(0, 0)), QPoint(658 + 306, 199));
+    }
+
+    void failedStarts_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no Contents") << "contents" << "DossStoves doesn't exists !";
+        QTest::newRow("no photo folder") << "photos" << "DossStoves doesn't exists !";
+        QTest::newRow("no preferences folder") << "prefs" << "WinMain.Open, Impossible to create the Preferences folder.";
+    }
+
+    void failedStarts()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        Setup s;
+        if (damage == QLatin1String("contents")) {
+            QVERIFY(QDir().rename(s.folders.contents, s.folders.contents + QStringLiteral("-renamed")));
+        } else if (damage == QLatin1String("photos")) {
+            QVERIFY(QDir().rename(s.folders.contents + QStringLiteral("/StovesDoss"),
+                                  s.folders.contents + QStringLiteral("/StovesDoss-renamed")));
+        } else {
+            // No user folder, and the program's folder lies under a plain file.
+            QFile plain(s.tmp.filePath(QStringLiteral("plain")));
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+            plain.close();
+            s.folders.userPreferences.clear();
+            s.folders.applicationFolder = plain.fileName() + QStringLiteral("/bin");
+        }
+        auto w = make(s);
+        QVERIFY(!w->Event_Open());
+        QCOMPARE(sink.messages.size(), 1);
+        QVERIFY(sink.messages.first().startsWith(QStringLiteral("Error !")));
+        QVERIFY2(sink.messages.first().contains(message), qPrintable(sink.messages.first()));
+        QVERIFY(sink.beeps >= 1);
+        QVERIFY(!w->isVisible());
+        QVERIFY(!App::instance()->prefs.initProg);
+        QVERIFY(!QFile::exists(s.prefsFile()));
+    }
+
+    void reducedPhotoFolder()
+    {
+        Setup s(false, true);
+        auto w = make(s);
+        QVERIFY(w->Event_Open());
+        QCOMPARE(w->DossStoves, s.folders.contents + QStringLiteral("/StovesDossTest"));
+        QVERIFY(sink.messages.value(0).startsWith(QStringLiteral("Version test allégée")));
+        QVERIFY(sink.messages.value(0).contains(QStringLiteral("Test version lightened")));
+    }
+
+    void canvasScaling_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QRect>("drawn");
+        QTest::newRow("tall photo") << QSize(1000, 2000) << QRect(27, 0, 308, 616);
+        QTest::newRow("small square enlarged") << QSize(100, 100) << QRect(0, 127, 362, 362);
+        QTest::newRow("canvas proportions") << QSize(724, 1232) << QRect(0, 0, 362, 616);
+    }
+
+    void canvasScaling()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QRect, drawn);
+        QCOMPARE(stoveDrawRect(picture, QSize(362, 616)), drawn);
+
+        // The same through a paint of a real photo file.
+        QTemporaryDir tmp;
+        writeJpeg(tmp.filePath(QStringLiteral("KD-PA-G-AGT.jpg")), picture);
+        CanvasStove canvas;
+        canvas.resize(362, 616);
+        canvas.setPhotoFolder(tmp.path());
+        canvas.setSources([] { return true; }, [] { return QStringLiteral("KD-PA-G-AGT"); });
+        canvas.grab();
+        QCOMPARE(canvas.lastShown(), CanvasStove::Shown::Photo);
+        QCOMPARE(canvas.lastRect(), drawn);
+    }
+
+    void canvasChoosesPicture_data()
+    {
+        QTest::addColumn<bool>("initProg");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<int>("shown");
+        using S = CanvasStove::Shown;
+        QTest::newRow("before start-up") << false << "KD-PA-G-AGT" << int(S::Nothing);
+        QTest::newRow("photo") << true << "KD-PA-G-AGT" << int(S::Photo);
+        QTest::newRow("no photo") << true << "KD-PA-N-AGT" << int(S::NoVisual);
+        QTest::newRow("undecodable photo") << true << "KD-PA-G-AGR" << int(S::NoVisual);
+        QTest::newRow("refused") << true << "# # # #" << int(S::NoStove);
+        QTest::newRow("path in the reference") << true << "../KD-PA-G-AGT" << int(S::NoVisual);
+    }
+
+    void canvasChoosesPicture()
+    {
+        QFETCH(bool, initProg);
+        QFETCH(QString, reference);
+        QFETCH(int, shown);
+        QTemporaryDir tmp;
+        QDir().mkpath(tmp.filePath(QStringLiteral("photos")));
+        writeJpeg(tmp.filePath(QStringLiteral("photos/KD-PA-G-AGT.jpg")), QSize(200, 400));
+        writeJpeg(tmp.filePath(QStringLiteral("KD-PA-G-AGT.jpg")), QSize(200, 400));
+        QFile junk(tmp.filePath(QStringLiteral("photos/KD-PA-G-AGR.jpg")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a picture at all");
+        junk.close();
+
+        const QImage backdrop(362, 616, QImage::Format_RGB32);
+        CanvasStove canvas;
+        canvas.resize(362, 616);
+        canvas.setPlaceholders(CreatePict(backdrop, QStringLiteral("A")), CreatePict(backdrop, QStringLiteral("B")));
+        canvas.setPhotoFolder(tmp.filePath(QStringLiteral("photos")));
+        canvas.setSources([initProg] { return initProg; }, [reference] { return reference; });
+        canvas.grab();
+        QCOMPARE(int(canvas.lastShown()), shown);
+
+        // A photo replaced on disk shows at the next paint.
+        if (shown == int(CanvasStove::Shown::Photo)) {
+            writeJpeg(tmp.filePath(QStringLiteral("photos/KD-PA-G-AGT.jpg")), QSize(100, 100));
+            canvas.grab();
+            QCOMPARE(canvas.lastRect(), QRect(0, 127, 362, 362));
+        }
+    }
+
+    void placeholderTextIsCentred_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one line") << QStringLiteral("Combinaison");
+        QTest::newRow("two lines") << QStringLiteral("Combinaison\r  impossible");
+    }
+
+    void placeholderTextIsCentred()
+    {
+        QFETCH(QString, text);
+        QImage backdrop(362, 616, QImage::Format_RGB32);
+        backdrop.fill(Qt::black);
+        const QImage pict = CreatePict(backdrop, text);
+        QCOMPARE(pict.size(), backdrop.size());
+        // The box around the white text sits in the middle.
+        QRect box;
+        for (int y = 0; y < pict.height(); ++y)
+            for (int x = 0; x < pict.width(); ++x)
+                if (qGray(pict.pixel(x, y)) > 128)
+                    box |= QRect(x, y, 1, 1);
+        QVERIFY(!box.isEmpty());
+        QVERIFY2(qAbs(box.center().x() - 181) <= 6, qPrintable(QString::number(box.center().x())));
+        QVERIFY2(qAbs(box.center().y() - 308) <= 12, qPrintable(QString::number(box.center().y())));
+    }
+
+    void menusFollowDrapMenu()
+    {
+        App* app = App::instance();
+        Fncts::DrapMenu = false;
+        app->Event_EnableMenuItems();
+        for (const char* name : {"AppleApropos", "AppleVMaJ", "FichierPrefs", "FichierFermer", "AideAide"})
+            QVERIFY(!app->menuItem(QLatin1String(name))->isEnabled());
+        QVERIFY(app->menuItem(QStringLiteral("FichierQuitter"))->isEnabled());
+        QCOMPARE(app->menuItem(QStringLiteral("FichierQuitter"))->menuRole(), QAction::QuitRole);
+        QCOMPARE(app->menuItem(QStringLiteral("FichierPrefs"))->menuRole(), QAction::PreferencesRole);
+        QCOMPARE(app->menuItem(QStringLiteral("AppleApropos"))->menuRole(), QAction::AboutRole);
+        QCOMPARE(app->menuItem(QStringLiteral("FichierFermer"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
+        Fncts::DrapMenu = true;
+        app->Event_EnableMenuItems();
+        QVERIFY(app->menuItem(QStringLiteral("AideAide"))->isEnabled());
+    }
+
+    void editItemsWorkOnTheFocusedField()
+    {
+        QLineEdit field;
+        field.setText(QStringLiteral("poêle"));
+        field.show();
+        field.activateWindow();
+        field.setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), &field);
+        App::instance()->menuItem(QStringLiteral("EditSelectAll"))->trigger();
+        QCOMPARE(field.selectedText(), QStringLiteral("poêle"));
+        App::instance()->menuItem(QStringLiteral("EditCut"))->trigger();
+        QCOMPARE(field.text(), QString());
+        App::instance()->menuItem(QStringLiteral("EditPaste"))->trigger();
+        QCOMPARE(field.text(), QStringLiteral("poêle"));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    App app(argc, argv);
+    TestWinMain test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_winmain.moc"
