@@ -150,7 +150,7 @@ std::vector<double> bip()
             const double attack = std::min(1.0, t / 0.004);
             const double release = std::min(1.0, (tone.length - t) / 0.02);
             const double env = attack * std::max(0.0, release);
-            s[first + i] += 0.35 * env * std::sin(kTwoPi * tone.freq * t);
+            s[first + i] += 0.28 * env * std::sin(kTwoPi * tone.freq * t);
         }
     }
     return s;
