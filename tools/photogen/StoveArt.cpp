@@ -258,34 +258,28 @@ struct Scene {
         p.fillRect(QRectF(0, 0, CanvasW, HorizonY + 20), spot);
     }
 
-    void floorShadow()
+    // A soft elliptic shadow on the floor, darkest at its centre.
+    void shadow(QPointF c, double rx, double ry, int core, int mid)
     {
-        const double cx = x0 + (geo.width + Depth.x()) / 2;
-        const double cy = FloorY + Depth.y() / 2 + 4;
-        const double rx = (geo.width + Depth.x()) / 2 + 90;
         QRadialGradient g(QPointF(0, 0), 1);
-        g.setColorAt(0, QColor(0, 0, 0, 110));
-        g.setColorAt(0.6, QColor(0, 0, 0, 45));
+        g.setColorAt(0, QColor(0, 0, 0, core));
+        g.setColorAt(0.65, QColor(0, 0, 0, mid));
         g.setColorAt(1, QColor(0, 0, 0, 0));
         p.save();
-        p.translate(cx, cy);
-        p.scale(rx, 78);
+        p.translate(c);
+        p.scale(rx, ry);
         p.setPen(Qt::NoPen);
         p.setBrush(g);
         p.drawEllipse(QPointF(0, 0), 1, 1);
         p.restore();
-        // contact shadow, tight under the footprint
-        QRadialGradient c(QPointF(0, 0), 1);
-        c.setColorAt(0, QColor(0, 0, 0, 150));
-        c.setColorAt(0.7, QColor(0, 0, 0, 60));
-        c.setColorAt(1, QColor(0, 0, 0, 0));
-        p.save();
-        p.translate(cx, cy);
-        p.scale(rx - 70, 40);
-        p.setPen(Qt::NoPen);
-        p.setBrush(c);
-        p.drawEllipse(QPointF(0, 0), 1, 1);
-        p.restore();
+    }
+
+    void floorShadow()
+    {
+        const QPointF c(x0 + (geo.width + Depth.x()) / 2, FloorY + Depth.y() / 2 + 4);
+        const double rx = (geo.width + Depth.x()) / 2 + 90;
+        shadow(c, rx, 78, 110, 45);
+        shadow(c, rx - 70, 40, 150, 60); // contact shadow under the footprint
     }
 
     void box(const QRectF& f, const QColor& c, QPointF d = Depth)
@@ -440,7 +434,7 @@ struct Scene {
         p.drawLine(r.topRight(), r.bottomRight());
     }
 
-    void flame(double cx, double base, double w, double h, const QColor& core, const QColor& edge)
+    void flame(QPainter& q, double cx, double base, double w, double h, const QColor& core, const QColor& edge)
     {
         QPainterPath f;
         f.moveTo(cx - w / 2, base);
@@ -451,7 +445,7 @@ struct Scene {
         g.setColorAt(0, core);
         g.setColorAt(0.45, edge);
         g.setColorAt(1, withAlpha(edge, 0));
-        p.fillPath(f, g);
+        q.fillPath(f, g);
     }
 
     void log(const QRectF& r, double angle)
@@ -491,31 +485,47 @@ struct Scene {
         const double base = r.bottom() - r.height() * 0.17;
         const double w = r.width();
         QRandomGenerator fr(4242);
-        p.setCompositionMode(QPainter::CompositionMode_Screen);
-        // wide, soft tongues behind, then bright narrow cores
-        for (int i = 0; i < 9; ++i) {
-            const double fx = r.left() + w * (0.12 + 0.76 * fr.generateDouble());
-            const double fh = r.height() * (0.3 + 0.4 * fr.generateDouble()) * (1.0 - std::abs(fx - r.center().x()) / w);
-            flame(fx, base + 6, w * (0.16 + 0.12 * fr.generateDouble()), fh, QColor(0xff, 0x88, 0x20, 170),
-                  QColor(0xd0, 0x38, 0x06, 110));
+        // glowing bed of embers under the logs
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 34; ++i) {
+            const double ex = r.left() + 8 + fr.bounded(int(w - 16));
+            const double ey = r.bottom() - 5 - fr.bounded(int(r.height() * 0.08));
+            p.setBrush(QColor(0xff, 0x70 + fr.bounded(0x60), 0x18, 170));
+            p.drawEllipse(QPointF(ex, ey), 1.8, 1.4);
         }
-        for (int i = 0; i < 6; ++i) {
-            const double fx = r.left() + w * (0.22 + 0.56 * fr.generateDouble());
-            const double fh = r.height() * (0.18 + 0.28 * fr.generateDouble());
-            flame(fx, base + 4, w * (0.08 + 0.06 * fr.generateDouble()), fh, QColor(0xff, 0xf2, 0xb8, 230),
-                  QColor(0xff, 0xaa, 0x30, 140));
-        }
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        // Flames drawn small and enlarged, which blurs them: wide tongues very
+        // soft, bright cores a little sharper.
+        auto softLayer = [&](double k, auto&& paint) {
+            QImage soft((r.size() * k).toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+            soft.fill(Qt::transparent);
+            QPainter sp(&soft);
+            sp.setRenderHint(QPainter::Antialiasing);
+            sp.scale(k, k);
+            sp.translate(-r.topLeft());
+            paint(sp);
+            sp.end();
+            p.setCompositionMode(QPainter::CompositionMode_Screen);
+            p.drawImage(r, soft);
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        };
+        softLayer(0.2, [&](QPainter& q) {
+            for (int i = 0; i < 9; ++i) {
+                const double fx = r.left() + w * (0.12 + 0.76 * fr.generateDouble());
+                const double fh = r.height() * (0.3 + 0.45 * fr.generateDouble()) * (1.0 - std::abs(fx - r.center().x()) / w);
+                flame(q, fx, base + 6, w * (0.18 + 0.12 * fr.generateDouble()), fh, QColor(0xff, 0x8c, 0x24, 220),
+                      QColor(0xd8, 0x3c, 0x06, 150));
+            }
+        });
         log(QRectF(r.left() + w * 0.1, base - 6, w * 0.62, 28), -6);
         log(QRectF(r.left() + w * 0.3, base + 8, w * 0.6, 28), 7);
-        // embers
-        p.setPen(Qt::NoPen);
-        for (int i = 0; i < 40; ++i) {
-            const double ex = r.left() + 8 + fr.bounded(int(w - 16));
-            const double ey = r.bottom() - 4 - fr.bounded(int(r.height() * 0.12));
-            p.setBrush(QColor(0xff, 0x80 + fr.bounded(0x60), 0x20, 200));
-            p.drawEllipse(QPointF(ex, ey), 2.2, 2.2);
-        }
+        softLayer(0.5, [&](QPainter& q) {
+            for (int i = 0; i < 5; ++i) {
+                const double fx = r.left() + w * (0.25 + 0.5 * fr.generateDouble());
+                const double fh = r.height() * (0.16 + 0.26 * fr.generateDouble());
+                flame(q, fx, base + 4, w * (0.1 + 0.07 * fr.generateDouble()), fh, QColor(0xff, 0xf2, 0xb8, 230),
+                      QColor(0xff, 0xaa, 0x30, 140));
+            }
+        });
         p.restore();
     }
 
