@@ -379,6 +379,9 @@ bool WinMain::Event_Open()
 
     QPalette pal = palette();
     pal.setColor(QPalette::Window, WindowGrey);
+    // Disabled captions must stay readable on the grey.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(QPalette::Disabled, role, QColor(118, 118, 118));
     setPalette(pal);
     setAutoFillBackground(true);
 
