@@ -8,7 +8,7 @@
 
 namespace Photogen {
 
-// Canvas proportions of the main window's picture (362 x 616), doubled.
+// In the proportions of the main window's picture (362 x 616), about twice its size.
 inline constexpr QSize PhotoSize{720, 1225};
 
 // Holds the stone textures, made once; render() only reads them and may be
@@ -17,8 +17,6 @@ class StoveArt {
 public:
     StoveArt();
     QImage render(const Kaminor::Selection& selection) const;
-
-    enum Material { SilverSteel, GreySteel, BlackSteel, Granite, Serpentino, Ceramic };
 
 private:
     QImage m_granite;
