@@ -2,12 +2,14 @@
 
 #include "app/App.h"
 #include "app/Fncts.h"
+#include "app/UpdateCheck.h"
 #include "core/FnctsState.h"
 #include "core/Prices.h"
 #include "prefs/PrefsFile.h"
 #include "text/Feedback.h"
 #include "text/Localisation.h"
 #include "ui/DecPosCtrl.h"
+#include "ui/WinInfos.h"
 
 #include "KaminorConfig.h"
 
@@ -41,15 +43,6 @@ const QColor HTBlue(0, 0, 255);
 const char* const groupNames[GroupCount] = {"RdButtBody", "RdButtDoorGlass", "RdButtColor", "RdButtSide",
                                              "RdButtPlate", "RdButtTablet", "RdButtDoorLogs", "RdButtCredImp",
                                              "RdButtTVA"};
-
-qint64 dayNumber(const QDateTime& t)
-{
-    if (!t.isValid())
-        return 0;
-    // Seconds since the origin, counted in local time.
-    const qint64 secs = t.toSecsSinceEpoch() + t.offsetFromUtc();
-    return secs >= 0 ? secs / 86400 : -((-secs + 86399) / 86400);
-}
 
 } // namespace
 
@@ -94,8 +87,10 @@ WinMain::WinMain(App& app, QWidget* parent)
 
     connect(&m_app, &App::buttonsEnabledRequested, this, &WinMain::setButtonsEnabled);
     connect(&m_app, &App::closeWindowRequested, this, &QWidget::close);
-    connect(&m_app, &App::aboutRequested, this, [] { Fncts::PlainMessage(QStringLiteral("Kaminor ") + QLatin1String(KaminorConfig::Version)); });
-    connect(&m_app, &App::helpRequested, this, [] { Fncts::PlainMessage(Localisation::Txt_AideNonDispo()); });
+    connect(&m_app, &App::aboutRequested, this, [this] { WinInfos::Show(this); });
+    connect(&m_app, &App::helpRequested, this, [this] { AideAide(this); });
+    connect(&m_app, &App::preferencesRequested, this, [this] { WinPrefs::Show(m_app.prefs, this, this); });
+    connect(&m_app, &App::updateCheckRequested, m_update, &UpdateCheck::SocketVerMaJ_Get);
 }
 
 WinMain::~WinMain()
@@ -212,8 +207,10 @@ void WinMain::buildControls()
     GroupBoxBody = addGroupBox("GroupBoxBody", {20, 14, 230, 152}, Left | Top, T::GrBoxBody());
     const QString bodies[] = {T::RdBtnBody_KD(), T::RdBtnBody_TS(), T::RdBtnBody_OV(), T::RdBtnBody_ZT(),
                               T::RdBtnBody_HD()};
+    const QString bodyTags[] = {T::RdBtnBody_KDd(), T::RdBtnBody_TSd(), T::RdBtnBody_OVd(), T::RdBtnBody_ZTd(),
+                                T::RdBtnBody_HDd()};
     for (int i = 0; i < 5; ++i)
-        addRadio(GroupBoxBody, Group::Body, i, {34, 39 + 24 * i, 206, 20}, bodies[i]);
+        addRadio(GroupBoxBody, Group::Body, i, {34, 39 + 24 * i, 206, 20}, bodies[i])->setToolTip(bodyTags[i]);
 
     GroupBoxBodCol = addGroupBox("GroupBoxBodCol", {20, 178, 230, 56}, Left | Top, T::GrBoxBodCol());
     addRadio(GroupBoxBodCol, Group::Color, 1, {144, 203, 96, 20}, T::RdBtnNoir());
@@ -253,9 +250,9 @@ void WinMain::buildControls()
     TextFieldRef = addField("TextFieldRef", m_content, {22, 307, 228, 22}, Left | Top, left);
     TextFieldRef->setText(T::Txt_Attente());
 
-    TimerVerMaJ = new QTimer(this);
-    TimerVerMaJ->setObjectName(QStringLiteral("TimerVerMaJ"));
-    TimerVerMaJ->setInterval(1);
+    // The update check: its HTTP client and its report timer (TimerVerMaJ).
+    m_update = new UpdateCheck(this);
+    m_update->setObjectName(QStringLiteral("SocketVerMaJ"));
 
     GroupBoxCredImp = addGroupBox("GroupBoxCredImp", {20, 366, 230, 56}, Left | Bottom, T::GrBoxCredImp());
     addRadio(GroupBoxCredImp, Group::CredImp, 0, {34, 391, 96, 20}, T::RdBtnCredImp());
@@ -434,9 +431,11 @@ bool WinMain::Event_Open()
     setBounds(b);
     m_config->setRemembered(selection);
 
+    if (!prefs.AffHelpTag)
+        AffMasqHelpTag(QString(), QString());
     m_config->InitIDEvalues();
     prefs.DrapAffPrices = pricePasswordOk(prefs.PasswPrix);
-    m_config->ModePartPro();
+    ModePartPro();
     m_config->Generate(selection.body, selection.doorGlass, selection.color, selection.side, selection.plate,
                        selection.tablet, selection.doorLogs);
 
@@ -451,12 +450,7 @@ bool WinMain::Event_Open()
     if (firstRun)
         m_app._AppleApropos_Action();
 
-    if (prefs.AutoCheckUpdt && dayNumber(prefs.DateDuJour) > dayNumber(prefs.DateLaunch)) {
-        Fncts::AlertVerAjour = false;
-        emit m_app.updateCheckRequested();
-    } else {
-        Fncts::AlertVerAjour = true;
-    }
+    m_update->startAutomaticIfDue(prefs.AutoCheckUpdt, prefs.DateDuJour, prefs.DateLaunch);
     return true;
 }
 
@@ -488,6 +482,31 @@ void WinMain::closeEvent(QCloseEvent* event)
     }
     Event_Close();
     event->accept();
+}
+
+// --- What the preferences window asks -------------------------------------------
+
+void WinMain::AffMasqHelpTag(const QString&, const QString&)
+{
+    if (!m_hlpTgRemembered) {
+        // The texts the controls were built with, remembered once.
+        for (QWidget* w : m_content->findChildren<QWidget*>())
+            m_memHlpTgTxt.append({w, w->toolTip()});
+        m_hlpTgRemembered = true;
+    }
+    for (const auto& [w, text] : std::as_const(m_memHlpTgTxt))
+        w->setToolTip(m_app.prefs.AffHelpTag ? text : QString());
+}
+
+void WinMain::ModePartPro()
+{
+    m_config->ModePartPro();
+}
+
+void WinMain::GenerateRemembered()
+{
+    const Selection& m = m_config->remembered();
+    m_config->Generate(m.body, m.doorGlass, m.color, m.side, m.plate, m.tablet, m.doorLogs);
 }
 
 // --- What the configuration logic sees ----------------------------------------

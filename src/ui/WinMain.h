@@ -5,6 +5,7 @@
 #include "core/ConfigView.h"
 #include "core/Configurator.h"
 #include "ui/CanvasStove.h"
+#include "ui/WinPrefs.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -25,8 +26,9 @@ class QTimer;
 namespace Kaminor {
 
 class App;
+class UpdateCheck;
 
-class WinMain : public QMainWindow, public ConfigView {
+class WinMain : public QMainWindow, public ConfigView, public PrefsWindowHost {
     Q_OBJECT
 public:
     // The folders the start-up looks in.
@@ -58,7 +60,14 @@ public:
     QRect bounds() const;
     void setBounds(const QRect& bounds);
 
+    // Empties every help tag of the window, or puts the texts it was built with
+    // back, following the help-tag preference.
+    void AffMasqHelpTag(const QString& name, const QString& text) override;
+    void ModePartPro() override;
+    void GenerateRemembered() override;
+
     Configurator& configurator() { return *m_config; }
+    UpdateCheck* SocketVerMaJ() const { return m_update; }
     QButtonGroup* radioGroup(Group group) const { return m_groups[static_cast<int>(group)]; }
     QRadioButton* radioButton(Group group, int index) const;
     CanvasStove* canvas() const { return CanvasStove_; }
@@ -119,6 +128,9 @@ private:
     std::vector<Placed> m_placed;
     std::array<QButtonGroup*, GroupCount> m_groups{};
     std::unique_ptr<Configurator> m_config;
+    UpdateCheck* m_update = nullptr;
+    QList<QPair<QWidget*, QString>> m_memHlpTgTxt;
+    bool m_hlpTgRemembered = false;
 
 public:
     // The controls, named as their object names.
@@ -140,7 +152,6 @@ public:
     QGroupBox* GroupBoxTablet = nullptr;
     CanvasStove* CanvasStove_ = nullptr;
     QLineEdit* TextFieldRef = nullptr;
-    QTimer* TimerVerMaJ = nullptr;
     QGroupBox* GroupBoxCredImp = nullptr;
     QGroupBox* GroupBoxTVA = nullptr;
     QPushButton* PushButtInfoCde = nullptr;

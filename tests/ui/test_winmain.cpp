@@ -4,6 +4,7 @@
 #include "core/FnctsState.h"
 #include "prefs/PrefsFile.h"
 #include "text/Feedback.h"
+#include "ui/WinInfos.h"
 #include "ui/WinMain.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -59,6 +61,9 @@ class TestWinMain : public QObject {
     Q_OBJECT
 
     Fncts::RecordingSink sink;
+    // Answers the about window that a first run opens; counts the windows answered.
+    QTimer modalCloser;
+    int aboutWindows = 0;
 
     std::unique_ptr<WinMain> make(const Setup& s)
     {
@@ -90,6 +95,14 @@ private slots:
     {
         Fncts::setFeedbackSink(&sink);
         Fncts::setResourcesFolder(QDir::tempPath() + QStringLiteral("/kaminor-no-resources"));
+        modalCloser.setInterval(20);
+        connect(&modalCloser, &QTimer::timeout, this, [this] {
+            if (auto* about = qobject_cast<WinInfos*>(QApplication::activeModalWidget())) {
+                ++aboutWindows;
+                about->BoutonOk()->click();
+            }
+        });
+        modalCloser.start();
     }
 
     void init()
@@ -98,6 +111,7 @@ private slots:
         Fncts::DrapMenu = false;
         sink.messages.clear();
         sink.beeps = 0;
+        aboutWindows = 0;
     }
 
     void layoutAtDesignSize()
@@ -138,6 +152,8 @@ private slots:
         // Without the dealer's password the prices stay hidden.
         QVERIFY(!w->GroupBoxPrices->isVisibleTo(w.get()));
         QVERIFY(QFileInfo(s.prefsFolder()).isDir());
+        // A first run introduces the program.
+        QCOMPARE(aboutWindows, 1);
     }
 
     void storedSelectionAndBounds()
@@ -169,6 +185,7 @@ private slots:
         // A dealer sees the prices.
         QVERIFY(w->GroupBoxPrices->isVisibleTo(w.get()));
         QVERIFY(!w->TextFieldPriTTC->text().isEmpty());
+        QCOMPARE(aboutWindows, 0);
     }
 
     void clicksRefusalAndRevert()
