@@ -52,7 +52,7 @@ QLabel* linkLabel(const QString& text, Qt::Alignment alignment, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
-    font.setPointSize(10);
+    font.setPixelSize(10);
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();
@@ -60,6 +60,16 @@ QLabel* linkLabel(const QString& text, Qt::Alignment alignment, QWidget* parent)
     label->setPalette(palette);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
+}
+
+// A deployment's address may be longer than its label: the text gets smaller
+// (down to 8 pixels) rather than being cut.
+void fitToWidth(QLabel* label)
+{
+    QFont font = label->font();
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
 }
 
 QString mailAddressOf(const char* value)
@@ -138,9 +148,10 @@ void WinInfos::CreateControls()
         w->setObjectName(QLatin1String(name));
         w->setGeometry(left, top, width, height);
     };
-    const auto sized = [](QWidget* w, int points, bool bold) {
+    // Sizes are those of the window's layout, in pixels, so that the texts fit their controls.
+    const auto sized = [](QWidget* w, int pixels, bool bold) {
         QFont font = w->font();
-        font.setPointSize(points);
+        font.setPixelSize(pixels);
         font.setBold(bold);
         w->setFont(font);
     };
@@ -190,6 +201,9 @@ void WinInfos::CreateControls()
 
     m_devLogo = new PictureArea([] { return maskedPicture(Fncts::CreditsLogo(), Fncts::CreditsLogoMask()); }, this);
     place(m_devLogo, "CanvDevLogo", 20, 439, 148, 22);
+
+    for (QLabel* link : {m_web1, m_email1, m_email2, m_web2})
+        fitToWidth(link);
 
     connect(m_ok, &QPushButton::clicked, this, &WinInfos::BoutonOk_Action);
     for (QWidget* link : {static_cast<QWidget*>(m_web1), static_cast<QWidget*>(m_email1),
