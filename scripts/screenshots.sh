@@ -26,7 +26,7 @@ Auto Check Update :@: False
 Effets sonores :@: False
 Password Prices :@: (9(!(6(7&!(#(3
 Coeff Prix :@: &8&=&<
-Fenetre Win :@: 20,60,894,680
+Fenetre Win :@: ${BOUNDS:-20,60,894,680}
 MindBody :@: $1
 MindDoorGlass :@: $2
 MindColor :@: $3
@@ -68,6 +68,9 @@ write_prefs 1 0 1 3 1 1 1 2 1
 shot tessa-granite ""
 write_prefs 3 0 1 4 2 0 0 1 0
 shot zelta-serpentino ""
+# A larger window: the right-hand groups follow the right edge, the picture grows.
+BOUNDS=20,60,1200,800 write_prefs 4 0 1 1 0 0 1 0 1
+shot hodra-wide ""
 write_prefs 2 1 1 5 3 0 2 2 0
 # Orvo takes no log-store door: asking for one shows the refusal for 500 ms.
 shot orvo-refused "$(click 700 141)"
