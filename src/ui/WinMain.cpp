@@ -409,9 +409,10 @@ bool WinMain::Event_Open()
     }
     CanvasStove_->setPhotoFolder(DossStoves);
 
-    // The preferences folder: ours inside the user's configuration folder, or
+    // The preferences folder: "Kaminor" inside the user's configuration folder, or
     // "KaminorPrefs" beside the program when the system has none.
-    if (!m_folders.userPreferences.isEmpty() && QFileInfo(m_folders.userPreferences).isDir())
+    // A configuration folder the system names but has not made yet (a new account) is made here.
+    if (!m_folders.userPreferences.isEmpty())
         prefs.DossierPref = QDir(m_folders.userPreferences).filePath(QStringLiteral("Kaminor"));
     else
         prefs.DossierPref = QDir(m_folders.applicationFolder).filePath(QStringLiteral("KaminorPrefs"));

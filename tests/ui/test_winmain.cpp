@@ -137,6 +137,8 @@ private slots:
     void firstRun()
     {
         Setup s;
+        // A new account: the configuration folder is not there yet.
+        QVERIFY(QDir(s.folders.userPreferences).removeRecursively());
         auto w = make(s);
         QVERIFY(w->Event_Open());
         QCOMPARE(w->configurator().remembered(), firstRunSelection());
@@ -152,6 +154,7 @@ private slots:
         // Without the dealer's password the prices stay hidden.
         QVERIFY(!w->GroupBoxPrices->isVisibleTo(w.get()));
         QVERIFY(QFileInfo(s.prefsFolder()).isDir());
+        QVERIFY(!QFileInfo::exists(s.folders.applicationFolder + QStringLiteral("/KaminorPrefs")));
         // A first run introduces the program.
         QCOMPARE(aboutWindows, 1);
     }
