@@ -230,7 +230,9 @@ bool UpdateCheck::VrfVerMaJ(const QString& runningVersion, const QString& upToDa
             Fncts::AlertVerAjour = true;
             Fncts::Beep();
         }
-        const qint16 pressed = dialog(newVersionText, v.version + Fncts::EOL() + v.notes, siteCaption,
+        // The message box breaks lines at line feeds only, not at the notes' carriage returns.
+        const QString notes = QString(v.notes).replace(QLatin1Char('\r'), Fncts::EOL());
+        const qint16 pressed = dialog(newVersionText, v.version + Fncts::EOL() + notes, siteCaption,
                                       closeCaption, historyCaption, 0);
         if (pressed == 1 && isWebAddress(v.siteUrl))
             openAddress(v.siteUrl.trimmed());

@@ -342,9 +342,10 @@ void WinInfos::linkAction(QObject* control)
 bool AideAide(QWidget* parent)
 {
     const QString model = Localisation::Txt_AideNonDispo();
-    const QString message = Fncts::FracTexte(model, 1) + QStringLiteral("Kaminor") + Fncts::FracTexte(model, 2) +
+    QString message = Fncts::FracTexte(model, 1) + QStringLiteral("Kaminor") + Fncts::FracTexte(model, 2) +
                             Localisation::Menu_AppleApropos() + Fncts::FracTexte(model, 3) + Fncts::TypeCompil() +
                             Fncts::FracTexte(model, 4);
+    message.replace(QLatin1Char('\r'), Fncts::EOL()); // line breaks the message box shows
     const qint16 pressed = Fncts::MyDialogBox(message, QString(), Localisation::Btn_LireAbout(),
                                               Localisation::Btn_Fermer(), Localisation::Btn_FAQ(), 0);
     if (pressed == 1)

@@ -241,7 +241,10 @@ void WinPrefs::PushButtOk_Action()
     m_prefs.CoeffPrix = coeff;
     if (corrected) {
         Fncts::Beep();
-        dialog(Localisation::Txt_CoeffCorrige() + coeffForDisplay(coeff), 0);
+        // The catalogue breaks lines with carriage returns; the message box wants line feeds.
+        QString message = Localisation::Txt_CoeffCorrige() + coeffForDisplay(coeff);
+        message.replace(QLatin1Char('\r'), Fncts::EOL());
+        dialog(message, 0);
     }
 
     m_prefs.LockPrefs = m_lock->isChecked() && m_memDrapAffPr;

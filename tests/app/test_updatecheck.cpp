@@ -1,9 +1,12 @@
+#include "app/Fncts.h"
 #include "app/UpdateCheck.h"
 #include "core/FnctsState.h"
 #include "text/Feedback.h"
 
 #include <QDesktopServices>
+#include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
@@ -229,6 +232,35 @@ private slots:
         QCOMPARE(check.TimerVerMaJ().interval(), 1);
     }
 
+    void reportGoesThroughTheMessageBox()
+    {
+        LoopbackServer server;
+        server.response = LoopbackServer::page(kCurrent);
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        QString text, explanation;
+        QStringList captions;
+        bool drapMenuWhileUp = true;
+        Fncts::ScopedDialogResponder responder([&](QMessageBox& box) {
+            text = box.text();
+            explanation = box.informativeText();
+            for (QAbstractButton* b : box.buttons())
+                captions << b->text();
+            drapMenuWhileUp = Fncts::DrapMenu;
+            return 1;
+        });
+        UpdateCheck check; // no dialog set: the program's own message box
+        check.setUrl(server.url());
+        QSignalSpy evaluated(&check, &UpdateCheck::evaluated);
+        check.SocketVerMaJ_Get();
+        QVERIFY(evaluated.wait(5000));
+        QCOMPARE(text, QStringLiteral("Cette version est à jour."));
+        QCOMPARE(explanation, QStringLiteral("v.1.0.0"));
+        captions.sort();
+        QCOMPARE(captions, (QStringList{QStringLiteral("Historique"), QStringLiteral("Ok")}));
+        QVERIFY(!drapMenuWhileUp);
+        QVERIFY(Fncts::DrapMenu);
+    }
+
     void automaticUpToDateShowsNothingThenManualDoes()
     {
         LoopbackServer server;
@@ -273,7 +305,8 @@ private slots:
         QCOMPARE(m_dialogs.size(), 1);
         const DialogCall& d = m_dialogs[0];
         QCOMPARE(d.message, QStringLiteral("Une nouvelle mise à jour est disponible."));
-        QCOMPARE(d.explanation, QStringLiteral("v.2.0.0") + Fncts::EOL() + QStringLiteral("• Faster\r• Nicer"));
+        QCOMPARE(d.explanation, QStringLiteral("v.2.0.0") + Fncts::EOL() + QStringLiteral("• Faster") + Fncts::EOL() +
+                                     QStringLiteral("• Nicer"));
         QCOMPARE(d.action, QStringLiteral("Site Web"));
         QCOMPARE(d.cancel, QStringLiteral("Fermer"));
         QCOMPARE(d.alternate, QStringLiteral("Historique"));

@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(aboutShown, about);
         QVERIFY(Fncts::DrapMenu);
         QVERIFY(message.startsWith(QStringLiteral("L'aide n'est pas disponible pour Kaminor.")));
-        QVERIFY(message.contains(QStringLiteral("“À propos de Kaminor”")));
+        QVERIFY(message.contains(Fncts::EOL() + QStringLiteral("Veuillez lire “À propos de Kaminor”.") + Fncts::EOL()));
         QVERIFY(message.endsWith(Fncts::TypeCompil() + QLatin1Char('.')));
         captions.sort();
         QCOMPARE(captions, (QStringList{QStringLiteral("FAQ"), QStringLiteral("Fermer"), QStringLiteral("Lire À propos")}));

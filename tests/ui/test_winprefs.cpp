@@ -305,7 +305,8 @@ private slots:
             QVERIFY(m_messages.isEmpty());
             QCOMPARE(m_sink.beeps, 0);
         } else {
-            QCOMPARE(m_messages, QStringList{QStringLiteral("Le coefficient de prix a été corrigé.\rNouvelle valeur : ") +
+            QCOMPARE(m_messages, QStringList{QStringLiteral("Le coefficient de prix a été corrigé.") + Fncts::EOL() +
+                                             QStringLiteral("Nouvelle valeur : ") +
                                              dec(message)});
             QCOMPARE(m_sink.beeps, 1);
         }
