@@ -219,6 +219,11 @@ private slots:
         QVERIFY(!w->close());
         QVERIFY(w->isVisible());
         QCOMPARE(sink.beeps, beeps + 1);
+        // Nor a quit from the system.
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(App::instance(), &quit);
+        QVERIFY(w->isVisible());
+        QCOMPARE(sink.beeps, beeps + 2);
         QVERIFY(!QFile::exists(s.prefsFile()));
 
         QTRY_COMPARE_WITH_TIMEOUT(w->TextFieldRef->text(), QStringLiteral("OV-PA-G-AGT"), 2000);
