@@ -1,4 +1,6 @@
 #include "core/FnctsState.h"
+#include "core/Selection.h"
+#include "prefs/PrefsFile.h"
 #include "text/Feedback.h"
 #include "ui/WinPrefs.h"
 
@@ -7,6 +9,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -240,6 +243,32 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Escape); // the cancel key answers Cancel
         QVERIFY(!w.isVisible());
         QVERIFY(!Fncts::DrapMenu);
+    }
+
+    void dealerSettingsSurviveARestart()
+    {
+        WinPrefs& w = open(Prefs());
+        type(w.EdFieldPassword(), QStringLiteral("ortolan"));
+        w.EdFieldCoeffPrix()->clear();
+        type(w.EdFieldCoeffPrix(), dec(QStringLiteral("1.25")));
+        QVERIFY(w.CheckBoxLockPrefs()->isChecked());
+        QTest::mouseClick(w.PushButtOk(), Qt::LeftButton);
+
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const Kaminor::Selection selection = Kaminor::firstRunSelection();
+        QVERIFY(Kaminor::PrefsSauver(m_prefs, folder.path(), Kaminor::WinMainDefaultBounds, selection));
+        Prefs loaded;
+        QRect bounds;
+        Kaminor::Selection read;
+        QVERIFY(!Kaminor::PrefsCharger(loaded, folder.path(), bounds, read, QSize(1920, 1080)));
+        loaded.DrapAffPrices = Kaminor::pricePasswordOk(loaded.PasswPrix);
+
+        WinPrefs& again = open(loaded);
+        QCOMPARE(again.EdFieldPassword()->text(), WinPrefs::passwordPlaceholder());
+        QVERIFY(!again.PushButtOk()->isEnabled());
+        QVERIFY(!again.EdFieldCoeffPrix()->isEnabled());
+        QCOMPARE(loaded.CoeffPrix, 1.25);
     }
 
     void cleaning_data()
