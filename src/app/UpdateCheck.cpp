@@ -112,9 +112,9 @@ void UpdateCheck::SocketVerMaJ_Get()
         bool done = false;
     };
     auto transfer = std::make_shared<Transfer>();
-    auto* stall = new QTimer(reply);
-    stall->setSingleShot(true);
-    stall->setInterval(m_timeoutMs);
+    auto* deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    deadline->setInterval(m_timeoutMs);
 
     const auto take = [reply, transfer] {
         if (transfer->oversized)
@@ -127,7 +127,7 @@ void UpdateCheck::SocketVerMaJ_Get()
         }
     };
 
-    connect(stall, &QTimer::timeout, reply, [reply, transfer] {
+    connect(deadline, &QTimer::timeout, reply, [reply, transfer] {
         transfer->timedOut = true;
         reply->abort();
     });
@@ -138,15 +138,12 @@ void UpdateCheck::SocketVerMaJ_Get()
             reply->abort();
         }
     });
-    connect(reply, &QNetworkReply::readyRead, reply, [stall, take] {
-        stall->start();
-        take();
-    });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, transfer, stall, take] {
+    connect(reply, &QNetworkReply::readyRead, reply, take);
+    connect(reply, &QNetworkReply::finished, this, [this, reply, transfer, deadline, take] {
         if (transfer->done)
             return;
         transfer->done = true;
-        stall->stop();
+        deadline->stop();
         if (transfer->timedOut) {
             SocketVerMaJ_Error(QNetworkReply::TimeoutError);
         } else if (transfer->oversized) {
@@ -162,7 +159,7 @@ void UpdateCheck::SocketVerMaJ_Get()
         }
         reply->deleteLater();
     });
-    stall->start();
+    deadline->start();
 }
 
 bool UpdateCheck::startAutomaticIfDue(bool autoCheckUpdt, const QDateTime& dateDuJour, const QDateTime& dateLaunch)

@@ -60,7 +60,8 @@ public:
     // The version file's address; KaminorConfig::VersionFileUrl unless changed.
     void setUrl(const QUrl& url) { m_url = url; }
     QUrl url() const { return m_url; }
-    // How long a transfer may go without receiving anything before it counts as a network error.
+    // How long a transfer may take in all before it counts as a network error; a
+    // server that trickles its reply is cut off as surely as one that never answers.
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
     // The dialog used for reports; Fncts::MyDialogBox unless changed.
     void setDialog(DialogFn dialog) { m_dialog = std::move(dialog); }

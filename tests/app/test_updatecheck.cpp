@@ -17,11 +17,13 @@ using Kaminor::VersionVerdict;
 namespace {
 
 // A one-page HTTP server on the loopback interface. It answers every request with
-// the same response, or never answers when stalling.
+// the same response, never answers when stalling, or sends its response a byte
+// every 50 ms when trickling.
 class LoopbackServer : public QTcpServer {
 public:
     QByteArray response;
     bool stall = false;
+    bool trickle = false;
 
     explicit LoopbackServer(QObject* parent = nullptr) : QTcpServer(parent)
     {
@@ -31,6 +33,15 @@ public:
                     m_requests[socket] += socket->readAll();
                     if (!m_requests[socket].contains("\r\n\r\n") || stall)
                         return;
+                    if (trickle) {
+                        auto* pace = new QTimer(socket);
+                        connect(pace, &QTimer::timeout, socket, [this, socket, sent = qsizetype(0)]() mutable {
+                            if (sent < response.size())
+                                socket->write(response.mid(sent++, 1));
+                        });
+                        pace->start(50);
+                        return;
+                    }
                     socket->write(response);
                     socket->disconnectFromHost();
                 });
@@ -347,6 +358,7 @@ private slots:
             << QString();
         QTest::newRow("refused") << QByteArray("refused") << QStringLiteral("Server Error 1");
         QTest::newRow("stall") << QByteArray("stall") << QStringLiteral("Server Error 4");
+        QTest::newRow("trickle") << QByteArray("trickle") << QStringLiteral("Server Error 4");
     }
     void failures()
     {
@@ -357,7 +369,8 @@ private slots:
             Fncts::AlertVerAjour = !automatic;
             LoopbackServer server;
             server.stall = response == "stall";
-            server.response = response;
+            server.trickle = response == "trickle";
+            server.response = server.trickle ? LoopbackServer::page(kCurrent) : response;
             QVERIFY(server.listen(QHostAddress::LocalHost));
             QUrl url = server.url();
             if (response == "refused")
@@ -367,7 +380,7 @@ private slots:
             QElapsedTimer clock;
             clock.start();
             runCheck(check, url);
-            if (server.stall)
+            if (server.stall || server.trickle)
                 QVERIFY(clock.elapsed() >= 250);
             QVERIFY(Fncts::AlertVerAjour);
             QVERIFY(Fncts::DrapMenu);
