@@ -250,10 +250,9 @@ void WinInfos::FermeFentr()
 
 void WinInfos::reject()
 {
-    if (m_drapMovableModal) {
-        Fncts::Beep();
+    // The window has no cancel button: Escape does nothing.
+    if (m_drapMovableModal)
         return;
-    }
     QDialog::reject();
 }
 

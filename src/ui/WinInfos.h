@@ -53,7 +53,7 @@ public:
 
 public slots:
     void BoutonOk_Action();
-    // Escape and other close requests are refused with a beep.
+    // Escape does nothing; other close requests are refused with a beep.
     void reject() override;
     void done(int result) override;
 
