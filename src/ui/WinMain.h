@@ -1,5 +1,11 @@
 // The configurator window: the option groups, the stove picture, the reference
 // and the prices; its start-up, its close and its layout.
+//
+// Every control carries its name as object name. The radio buttons of an option
+// group are named after the group and their index (RdButtSide0 ... RdButtSide5),
+// and belong to a QButtonGroup of the group's name whose ids are the indices.
+// The controls sit on the content widget at their design coordinates; a group's
+// buttons are children of its group box and move with it.
 #pragma once
 
 #include "core/ConfigView.h"
