@@ -5,6 +5,8 @@
 #include "text/Feedback.h"
 
 #include <QAction>
+#include <QIcon>
+#include <QPixmap>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -50,6 +52,7 @@ void App::Event_Open()
     Fncts::DefAppEncod = QStringConverter::Utf8;
     m_sink = std::make_unique<Fncts::QtFeedbackSink>();
     Fncts::setFeedbackSink(m_sink.get());
+    setWindowIcon(QIcon(QPixmap::fromImage(Fncts::IconApp_128())));
 }
 
 void App::Event_EnableMenuItems()
