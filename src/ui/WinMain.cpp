@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/Fncts.h"
+#include "app/MailTo.h"
 #include "app/UpdateCheck.h"
 #include "core/FnctsState.h"
 #include "core/Prices.h"
@@ -16,6 +17,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -293,6 +295,10 @@ void WinMain::buildControls()
         w->setVisible(false);
     }
 
+    connect(PushButtInfoCde, &QPushButton::clicked, this, &WinMain::PushButtInfoCde_Action);
+    connect(PushButtSendMail, &QPushButton::clicked, this, &WinMain::PushButtSendMail_Action);
+    connect(PushButtOuvComp, &QPushButton::clicked, this, &WinMain::PushButtOuvComp_Action);
+
     // Only a user's click runs a group's handler; selecting from the program does not.
     for (int g = 0; g < GroupCount; ++g) {
         const Group group = static_cast<Group>(g);
@@ -432,8 +438,6 @@ bool WinMain::Event_Open()
     setBounds(b);
     m_config->setRemembered(selection);
 
-    if (!prefs.AffHelpTag)
-        AffMasqHelpTag(QString(), QString());
     m_config->InitIDEvalues();
     prefs.DrapAffPrices = pricePasswordOk(prefs.PasswPrix);
     ModePartPro();
@@ -487,16 +491,83 @@ void WinMain::closeEvent(QCloseEvent* event)
 
 // --- What the preferences window asks -------------------------------------------
 
+QList<QWidget*> WinMain::helpTagControls() const
+{
+    QList<QWidget*> controls;
+    controls.reserve(qsizetype(m_placed.size()));
+    for (const Placed& p : m_placed)
+        controls.append(p.widget);
+    return controls;
+}
+
 void WinMain::AffMasqHelpTag(const QString&, const QString&)
 {
-    if (!m_hlpTgRemembered) {
-        // The texts the controls were built with, remembered once.
-        for (QWidget* w : m_content->findChildren<QWidget*>())
-            m_memHlpTgTxt.append({w, w->toolTip()});
-        m_hlpTgRemembered = true;
+    const bool show = m_app.prefs.AffHelpTag;
+    const QList<QWidget*> controls = helpTagControls();
+    if (MemHlpTgTxt.isEmpty()) {
+        // First call of the run: the texts the window was built with.
+        for (QWidget* w : controls) {
+            MemHlpTgTxt.append(w->toolTip());
+            if (!show)
+                w->setToolTip(QString());
+        }
+        return;
     }
-    for (const auto& [w, text] : std::as_const(m_memHlpTgTxt))
-        w->setToolTip(m_app.prefs.AffHelpTag ? text : QString());
+    for (qsizetype k = 0; k < controls.size(); ++k)
+        controls[k]->setToolTip(show ? MemHlpTgTxt.value(k) : QString());
+}
+
+// --- Contact buttons and comparator ---------------------------------------------
+
+ContactInputs WinMain::contactInputs()
+{
+    Prefs& prefs = m_app.prefs;
+    // The stored password decides, not what the window shows.
+    prefs.DrapAffPrices = pricePasswordOk(prefs.PasswPrix);
+
+    ContactInputs in;
+    in.dealer = prefs.DrapAffPrices;
+    in.reference = TextFieldRef->text();
+    in.priceHTLine = LabelPriceHT->text() + QLatin1Char(' ') + TextFieldPriHT->text() + QLatin1Char(' ')
+        + LabelCurrency->text();
+    in.sendMailTitle = LabelSendMail->text();
+    in.description = m_config->RetDescripPoele();
+    in.prices = m_config->RetPrixPoele();
+    in.details = prefs.MyDetails;
+    return in;
+}
+
+void WinMain::sendContact(const ContactText& text, bool withRecipient)
+{
+    // The Option key is read once the text is ready.
+    if (OptionKeyDown()) {
+        PlayCopyBip();
+        Fncts::PressPapTxt(ContactClipboardText(text, withRecipient));
+        return;
+    }
+    const Fncts::MailTo mail = Fncts::BuildMailTo(text.recipient, text.subject, text.body, m_app.prefs.EncodWin);
+    QDesktopServices::openUrl(mail.url);
+}
+
+void WinMain::PushButtInfoCde_Action()
+{
+    sendContact(InfoCdeText(contactInputs()), true);
+}
+
+void WinMain::PushButtSendMail_Action()
+{
+    sendContact(SendMailText(contactInputs()), false);
+}
+
+void WinMain::PushButtOuvComp_Action()
+{
+    if (Fncts::PasNil_Existe_Alias(FichComp, true)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(FichComp));
+        return;
+    }
+    Fncts::Beep();
+    Fncts::ErrorReport2(Fncts::EOL() + QStringLiteral("FichComp doesn't exists !") + Fncts::EOL()
+                        + QStringLiteral("Wich Target (Do you have a PC or a Mac or …) ?"));
 }
 
 void WinMain::ModePartPro()

@@ -11,6 +11,7 @@
 #include "core/ConfigView.h"
 #include "core/Configurator.h"
 #include "ui/CanvasStove.h"
+#include "ui/ContactMail.h"
 #include "ui/WinPrefs.h"
 
 #include <QImage>
@@ -67,8 +68,18 @@ public:
     void setBounds(const QRect& bounds);
 
     // Empties every help tag of the window, or puts the texts it was built with
-    // back, following the help-tag preference.
+    // back, following the help-tag preference. The first call remembers those
+    // texts; the start-up does not call it. Both texts are ignored.
     void AffMasqHelpTag(const QString& name, const QString& text) override;
+    // The controls that carry a help tag, in window order.
+    QList<QWidget*> helpTagControls() const;
+
+    // The contact buttons: the mail program opens with the message, or, with
+    // the Option key down, the message goes to the clipboard.
+    void PushButtInfoCde_Action();
+    void PushButtSendMail_Action();
+    // Opens the energy comparator page in the browser.
+    void PushButtOuvComp_Action();
     void ModePartPro() override;
     void GenerateRemembered() override;
 
@@ -126,6 +137,8 @@ private:
     void fillRateCaptions();
     void failStart(const QString& detail);
     int menuBarHeight() const;
+    ContactInputs contactInputs();
+    void sendContact(const ContactText& text, bool withRecipient);
 
     App& m_app;
     Folders m_folders;
@@ -135,8 +148,8 @@ private:
     std::array<QButtonGroup*, GroupCount> m_groups{};
     std::unique_ptr<Configurator> m_config;
     UpdateCheck* m_update = nullptr;
-    QList<QPair<QWidget*, QString>> m_memHlpTgTxt;
-    bool m_hlpTgRemembered = false;
+    // The help texts the controls were built with, one per help-tag control.
+    QStringList MemHlpTgTxt;
 
 public:
     // The controls, named as their object names.
