@@ -108,6 +108,15 @@ const QImage& loadPicture(std::optional<QImage>& slot, const QString& fileName, 
 
 void setDialogResponder(DialogResponder responder) { g_responder = std::move(responder); }
 
+// Catalogue texts break their lines with a lone CR, which a message box shows as
+// nothing at all: every line ending becomes a line feed there.
+static QString shownLines(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 qint16 MyDialogBox(const QString& message, const QString& explanation, const QString& BtnAct,
                    const QString& cancelCaption, const QString& alternateCaption, qint16 icon)
 {
@@ -141,9 +150,9 @@ qint16 MyDialogBox(const QString& message, const QString& explanation, const QSt
             alternate->setObjectName(QStringLiteral("BtnAlt"));
         }
 
-        box.setText(message.isEmpty() ? QStringLiteral(" ") : message);
+        box.setText(message.isEmpty() ? QStringLiteral(" ") : shownLines(message));
         if (!explanation.isEmpty())
-            box.setInformativeText(explanation);
+            box.setInformativeText(shownLines(explanation));
 
         runModal(box);
 
@@ -165,7 +174,7 @@ void QtFeedbackSink::plainMessage(const QString& message)
     QMessageBox box;
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(QString());
-    box.setText(message);
+    box.setText(shownLines(message));
     box.addButton(QMessageBox::Ok)->setObjectName(QStringLiteral("BtnAct"));
     DrapMenuHold hold;
     runModal(box);

@@ -98,6 +98,9 @@ void TestFncts::dialogBox_data()
                                     << QStringList{"BtnAct", "BtnAlt"} << int(QMessageBox::Information);
     QTest::newRow("absent cancel pressed") << "m" << "" << "" << "" << 0 << 2 << 0 << "m"
                                            << QStringList{"BtnAct"} << int(QMessageBox::Information);
+    QTest::newRow("catalogue line breaks shown") << "Le coefficient\rNouvelle valeur\r\n2" << "" << "" << "" << 0 << 1 << 1
+                                                 << "Le coefficient\nNouvelle valeur\n2" << QStringList{"BtnAct"}
+                                                 << int(QMessageBox::Information);
     QTest::newRow("closed without a button") << "m" << "" << "Annuler" << "" << 0 << 0 << 0 << "m"
                                              << QStringList{"BtnAct", "BtnCancel"}
                                              << int(QMessageBox::Information);
