@@ -1,9 +1,12 @@
 #include "app/App.h"
+#include "core/FnctsState.h"
 #include "ui/WinMain.h"
 
 #include <QAction>
 #include <QObject>
 #include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
 
 #include <cerrno>
 #include <csignal>
@@ -44,16 +47,36 @@ bool catchTerminationSignals()
     return ok;
 }
 
+// True when the window would accept a quit: the main event loop runs, no modal
+// window, menu or refusal is showing.
+bool idle()
+{
+    return QThread::currentThread()->loopLevel() == 1 && !QApplication::activeModalWidget()
+           && !QApplication::activePopupWidget() && Fncts::DrapMenu;
+}
+
 std::unique_ptr<QSocketNotifier> quitOnTerminationSignals(Kaminor::App& app)
 {
     auto notifier = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
-    QObject::connect(notifier.get(), &QSocketNotifier::activated, &app, [&app] {
+    // While a modal window is open the quit would be refused: it waits for the
+    // interface to be idle, as a user would.
+    auto* wait = new QTimer(&app);
+    wait->setInterval(100);
+    const auto quitWhenIdle = [&app, wait] {
+        if (!idle()) {
+            wait->start();
+            return;
+        }
+        wait->stop();
+        if (QAction* quit = app.menuItem(QStringLiteral("FichierQuitter")))
+            quit->trigger();
+    };
+    QObject::connect(wait, &QTimer::timeout, &app, quitWhenIdle);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, &app, [quitWhenIdle] {
         char bytes[64];
         while (::read(signalSockets[1], bytes, sizeof bytes) > 0) {
         }
-        // Refused like the menu item while the window is busy; a further signal asks again.
-        if (QAction* quit = app.menuItem(QStringLiteral("FichierQuitter")))
-            quit->trigger();
+        quitWhenIdle();
     });
     return notifier;
 }
