@@ -1,5 +1,6 @@
 #include "app/App.h"
 
+#include "KaminorConfig.h"
 #include "app/Fncts.h"
 #include "core/FnctsState.h"
 #include "text/Feedback.h"
@@ -22,6 +23,8 @@ App::App(int& argc, char** argv)
 {
     setApplicationName(QStringLiteral("Kaminor"));
     setApplicationDisplayName(QStringLiteral("Kaminor"));
+    // Lets the desktop match the window with its menu entry and icon.
+    setDesktopFileName(QString::fromUtf8(KaminorConfig::AppId));
 
     m_menus = buildMenuBar1();
     for (QMenu* menu : {m_menus.FichMenu, m_menus.EditMenu, m_menus.AideMenu})
