@@ -119,7 +119,7 @@ QUrl faqAddress()
     return QUrl(QString::fromUtf8(KaminorConfig::VersionFileUrl)).resolved(QUrl(QStringLiteral("Kaminor_FAQ.html")));
 }
 
-WinInfos::WinInfos(QWidget* parent) : QDialog(parent)
+WinInfos::WinInfos(QWidget* parent) : ModalWindow(parent)
 {
     setObjectName(QStringLiteral("WinInfos"));
     // A title bar to move it by; no close, minimise or zoom button.
@@ -128,12 +128,6 @@ WinInfos::WinInfos(QWidget* parent) : QDialog(parent)
     setWindowTitle(Localisation::Menu_AppleApropos());
     setFixedSize(430, 480);
     CreateControls();
-}
-
-WinInfos::~WinInfos()
-{
-    if (m_opened && !m_closed)
-        Event_Close();
 }
 
 void WinInfos::Show(QWidget* parent)
@@ -213,68 +207,37 @@ void WinInfos::CreateControls()
 
 void WinInfos::showEvent(QShowEvent* event)
 {
-    if (!m_opened) {
+    if (!opened()) {
         if (QWidget* over = parentWidget()) {
             const QRect area = over->geometry();
             move(area.x() + (area.width() - width()) / 2, area.y() + qMax(0, (area.height() - height()) / 3));
         }
         Event_Open();
     }
-    QDialog::showEvent(event);
+    ModalWindow::showEvent(event);
 }
 
 void WinInfos::Event_Open()
 {
-    m_opened = true;
-    Fncts::DecPosCtrl(this);
-    m_drapMovableModal = true;
-    m_drapMenuTemp = Fncts::DrapMenu;
-    Fncts::DrapMenu = false;
+    openModal();
     m_version->setText(ShortVersion());
     m_onWeb1 = m_onWeb2 = m_onEmail1 = m_onEmail2 = m_onDevLogo = false;
-}
-
-void WinInfos::Event_Close()
-{
-    m_closed = true;
-    Fncts::DrapMenu = m_drapMenuTemp;
 }
 
 void WinInfos::BoutonOk_Action() { FermeFentr(); }
 
 void WinInfos::FermeFentr()
 {
-    m_drapMovableModal = false;
+    allowClose();
     accept();
 }
 
 void WinInfos::reject()
 {
     // The window has no cancel button: Escape does nothing.
-    if (m_drapMovableModal)
+    if (DrapMovableModal())
         return;
-    QDialog::reject();
-}
-
-void WinInfos::done(int result)
-{
-    if (m_drapMovableModal) {
-        Fncts::Beep();
-        return;
-    }
-    if (m_opened && !m_closed)
-        Event_Close();
-    QDialog::done(result);
-}
-
-void WinInfos::closeEvent(QCloseEvent* event)
-{
-    if (m_drapMovableModal) {
-        Fncts::Beep();
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
+    ModalWindow::reject();
 }
 
 bool* WinInfos::flagOf(QObject* control)
@@ -297,7 +260,7 @@ bool WinInfos::eventFilter(QObject* watched, QEvent* event)
     bool* flag = flagOf(watched);
     auto* control = qobject_cast<QWidget*>(watched);
     if (!flag || !control)
-        return QDialog::eventFilter(watched, event);
+        return ModalWindow::eventFilter(watched, event);
 
     switch (event->type()) {
     case QEvent::Enter:
@@ -325,7 +288,7 @@ bool WinInfos::eventFilter(QObject* watched, QEvent* event)
     default:
         break;
     }
-    return QDialog::eventFilter(watched, event);
+    return ModalWindow::eventFilter(watched, event);
 }
 
 void WinInfos::linkAction(QObject* control)

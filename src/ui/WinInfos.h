@@ -3,7 +3,8 @@
 // Also the help dialog, which offers the about window and the FAQ page.
 #pragma once
 
-#include <QDialog>
+#include "ui/ModalWindow.h"
+
 #include <QImage>
 #include <QUrl>
 
@@ -24,12 +25,11 @@ QUrl aboutMailAddress(const QString& address);
 // The FAQ page, in the same folder of the developer's web site as the version file.
 QUrl faqAddress();
 
-class WinInfos : public QDialog {
+class WinInfos : public ModalWindow {
     Q_OBJECT
 
 public:
     explicit WinInfos(QWidget* parent = nullptr);
-    ~WinInfos() override;
 
     // Opens a fresh window over parent and waits until its OK button closes it.
     static void Show(QWidget* parent);
@@ -46,8 +46,6 @@ public:
     QWidget* CanvIcon() const { return m_icon; }
     QWidget* CanvDevLogo() const { return m_devLogo; }
 
-    bool DrapMovableModal() const { return m_drapMovableModal; }
-
     // The window's own way of closing.
     void FermeFentr();
 
@@ -55,24 +53,17 @@ public slots:
     void BoutonOk_Action();
     // Escape does nothing; other close requests are refused with a beep.
     void reject() override;
-    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
     void Event_Open();
-    void Event_Close();
     bool* flagOf(QObject* control);
     void linkAction(QObject* control);
 
-    bool m_drapMovableModal = false;
-    bool m_drapMenuTemp = false;
-    bool m_opened = false;
-    bool m_closed = false;
     bool m_onWeb1 = false;
     bool m_onEmail1 = false;
     bool m_onEmail2 = false;

@@ -19,7 +19,7 @@
 namespace Kaminor {
 
 WinPrefs::WinPrefs(Prefs& prefs, PrefsWindowHost* host, QWidget* parent)
-    : QDialog(parent), m_prefs(prefs), m_host(host)
+    : ModalWindow(parent), m_prefs(prefs), m_host(host)
 {
     setObjectName(QStringLiteral("WinPrefs"));
 #ifdef Q_OS_MACOS
@@ -32,12 +32,6 @@ WinPrefs::WinPrefs(Prefs& prefs, PrefsWindowHost* host, QWidget* parent)
     setWindowTitle(QString());
     setFixedSize(430, 398);
     CreateControls();
-}
-
-WinPrefs::~WinPrefs()
-{
-    if (m_opened && !m_closed)
-        Event_Close();
 }
 
 void WinPrefs::Show(Prefs& prefs, PrefsWindowHost* host, QWidget* parent)
@@ -118,23 +112,19 @@ void WinPrefs::CreateControls()
 
 void WinPrefs::showEvent(QShowEvent* event)
 {
-    if (!m_opened) {
+    if (!opened()) {
         if (QWidget* over = parentWidget()) {
             const QRect area = over->geometry();
             move(area.x() + (area.width() - width()) / 2, area.y());
         }
         Event_Open();
     }
-    QDialog::showEvent(event);
+    ModalWindow::showEvent(event);
 }
 
 void WinPrefs::Event_Open()
 {
-    m_opened = true;
-    Fncts::DecPosCtrl(this);
-    m_drapMovableModal = true;
-    m_drapMenuTemp = Fncts::DrapMenu;
-    Fncts::DrapMenu = false;
+    openModal();
 
     m_autoUpdt->setChecked(m_prefs.AutoCheckUpdt);
     m_affHlpTg->setChecked(m_prefs.AffHelpTag);
@@ -252,44 +242,17 @@ void WinPrefs::PushButtOk_Action()
     m_prefs.MyDetails = m_details->toPlainText().replace(QLatin1Char('\n'), Fncts::EOL());
     if (m_host)
         m_host->GenerateRemembered();
-    m_drapMovableModal = false;
+    allowClose();
     accept();
 }
 
 void WinPrefs::PushButtAnnuler_Action()
 {
-    m_drapMovableModal = false;
-    QDialog::reject();
+    allowClose();
+    ModalWindow::reject();
 }
 
 void WinPrefs::reject() { PushButtAnnuler_Action(); }
-
-void WinPrefs::done(int result)
-{
-    if (m_drapMovableModal) {
-        Fncts::Beep();
-        return;
-    }
-    if (m_opened && !m_closed)
-        Event_Close();
-    QDialog::done(result);
-}
-
-void WinPrefs::closeEvent(QCloseEvent* event)
-{
-    if (m_drapMovableModal) {
-        Fncts::Beep();
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void WinPrefs::Event_Close()
-{
-    m_closed = true;
-    Fncts::DrapMenu = m_drapMenuTemp;
-}
 
 qint16 WinPrefs::dialog(const QString& message, qint16 icon)
 {

@@ -6,7 +6,7 @@
 
 #include "prefs/Prefs.h"
 
-#include <QDialog>
+#include "ui/ModalWindow.h"
 
 #include <functional>
 
@@ -30,7 +30,7 @@ public:
     virtual void GenerateRemembered() = 0;
 };
 
-class WinPrefs : public QDialog {
+class WinPrefs : public ModalWindow {
     Q_OBJECT
 
 public:
@@ -39,7 +39,6 @@ public:
 
     // host may be null (nothing is refreshed). The window is modal to parent.
     WinPrefs(Prefs& prefs, PrefsWindowHost* host, QWidget* parent = nullptr);
-    ~WinPrefs() override;
 
     // Opens a fresh window over parent and waits until OK or Cancel closes it.
     static void Show(Prefs& prefs, PrefsWindowHost* host, QWidget* parent);
@@ -69,7 +68,6 @@ public:
     QPushButton* PushButtAnnuler() const { return m_annuler; }
     QPushButton* PushButtOk() const { return m_ok; }
 
-    bool DrapMovableModal() const { return m_drapMovableModal; }
     bool MemDrapAffPr() const { return m_memDrapAffPr; }
     bool InitWinPref() const { return m_initWinPref; }
 
@@ -79,16 +77,13 @@ public slots:
 
     // Escape answers the Cancel button.
     void reject() override;
-    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
     void Event_Open();
-    void Event_Close();
     void EdFieldPassword_TextChange();
     void TxtAreaMyDetails_TextChange();
     qint16 dialog(const QString& message, qint16 icon);
@@ -97,12 +92,8 @@ private:
     PrefsWindowHost* m_host;
     DialogFn m_dialog;
 
-    bool m_drapMovableModal = false;
-    bool m_drapMenuTemp = false;
     bool m_memDrapAffPr = false;
     bool m_initWinPref = false;
-    bool m_opened = false;
-    bool m_closed = false;
 
     QCheckBox* m_autoUpdt = nullptr;
     QCheckBox* m_affHlpTg = nullptr;
