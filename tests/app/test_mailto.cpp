@@ -1,3 +1,4 @@
+#include "MailDecode.h"
 #include "app/MailTo.h"
 #include "text/Feedback.h"
 
@@ -10,40 +11,8 @@ using Fncts::EOL;
 
 namespace {
 
-struct Decoded {
-    QString recipient;
-    QStringList keys;
-    QString subject;
-    QString body;
-};
-
-// Reads an encoded mailto: address back the way a mail program does: split at the
-// first "?", then at every "&" and the first "=" of each pair, then undo the
-// percent-encoding and the byte encoding.
-Decoded decode(const QByteArray& address, bool winLatin1)
-{
-    auto text = [winLatin1](const QByteArray& part) {
-        const QByteArray bytes = QByteArray::fromPercentEncoding(part);
-        if (!winLatin1)
-            return QString::fromUtf8(bytes);
-        QStringDecoder decoder("windows-1252");
-        return QString(decoder.decode(bytes));
-    };
-    Decoded d;
-    const QByteArray rest = address.mid(int(qstrlen("mailto:")));
-    const qsizetype question = rest.indexOf('?');
-    d.recipient = text(rest.left(question));
-    for (const QByteArray& pair : rest.mid(question + 1).split('&')) {
-        const qsizetype eq = pair.indexOf('=');
-        const QString key = QString::fromLatin1(pair.left(eq));
-        d.keys << key;
-        if (key == u"Subject")
-            d.subject = text(pair.mid(eq + 1));
-        else if (key == u"body")
-            d.body = text(pair.mid(eq + 1));
-    }
-    return d;
-}
+using Decoded = DecodedMail;
+constexpr auto decode = decodeMailTo;
 
 QByteArray encodedBody(const QByteArray& address)
 {

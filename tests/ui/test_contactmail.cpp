@@ -1,5 +1,6 @@
 // The contact buttons and the comparator button of the main window: the mail
 // they open, the clipboard on an Option-click, the missing comparator page.
+#include "MailDecode.h"
 #include "app/App.h"
 #include "app/Fncts.h"
 #include "app/MailTo.h"
@@ -61,38 +62,8 @@ struct Setup {
     QString comparator() const { return folders.contents + QStringLiteral("/Comparateur/index.html"); }
 };
 
-struct Mail {
-    QString recipient;
-    QStringList keys;
-    QString subject;
-    QString body;
-};
-
-// Reads a mailto: address back as a mail program does: recipient up to the first
-// "?", then "&"-separated pairs split at their first "=".
-Mail decode(const QByteArray& address, bool winLatin1)
-{
-    auto text = [winLatin1](const QByteArray& part) {
-        const QByteArray bytes = QByteArray::fromPercentEncoding(part);
-        if (!winLatin1)
-            return QString::fromUtf8(bytes);
-        QStringDecoder decoder("windows-1252");
-        return QString(decoder.decode(bytes));
-    };
-    Mail m;
-    const QByteArray rest = address.mid(7);
-    const qsizetype question = rest.indexOf('?');
-    m.recipient = text(rest.left(question));
-    for (const QByteArray& pair : rest.mid(question + 1).split('&')) {
-        const qsizetype eq = pair.indexOf('=');
-        m.keys << QString::fromLatin1(pair.left(eq));
-        if (m.keys.last() == u"Subject")
-            m.subject = text(pair.mid(eq + 1));
-        else if (m.keys.last() == u"body")
-            m.body = text(pair.mid(eq + 1));
-    }
-    return m;
-}
+using Mail = DecodedMail;
+constexpr auto decode = decodeMailTo;
 
 class UrlCatcher : public QObject {
     Q_OBJECT
