@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup setup-test configure
+.PHONY: run test build setup setup-test configure sanitize
 
 run: setup build
 	./$(BUILD)/bin/kaminor
@@ -22,3 +22,11 @@ configure:
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The whole suite again in an AddressSanitizer + UndefinedBehaviorSanitizer build
+# (build-sanitize/). Leak reports are off: the platform libraries keep their caches.
+sanitize: setup-test
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKAMINOR_SANITIZE=ON
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
