@@ -32,23 +32,6 @@ const QStringList& piecesOf(Group group)
     return none;
 }
 
-// The button array named in the error reports.
-QString buttonsName(Group group)
-{
-    switch (group) {
-    case Group::Body: return QStringLiteral("RdButtBody");
-    case Group::DoorGlass: return QStringLiteral("RdButtDoorGlass");
-    case Group::Color: return QStringLiteral("RdButtColor");
-    case Group::Side: return QStringLiteral("RdButtSide");
-    case Group::Plate: return QStringLiteral("RdButtPlate");
-    case Group::Tablet: return QStringLiteral("RdButtTablet");
-    case Group::DoorLogs: return QStringLiteral("RdButtDoorLogs");
-    case Group::CredImp: return QStringLiteral("RdButtCredImp");
-    case Group::TVA: return QStringLiteral("RdButtTVA");
-    }
-    return QString();
-}
-
 bool inRange(Group group, int index)
 {
     return index >= 0 && index < piecesOf(group).size();
@@ -133,7 +116,7 @@ Evaluation evaluate(const Selection& remembered, const Selection& wanted)
         const Group g = stoveGroups[i];
         const int index = s.index(g);
         if (!inRange(g, index))
-            ev.errors << QStringLiteral("Index ") + buttonsName(g) + QStringLiteral(" = ") + QString::number(index);
+            ev.errors << QStringLiteral("Index ") + buttonArrayName(g) + QStringLiteral(" = ") + QString::number(index);
         ev.pieces[i] = codePiece(g, index);
         ev.reference += ev.pieces[i];
     }

@@ -33,6 +33,14 @@ void Selection::setIndex(Group g, qint16 value)
     }
 }
 
+QString buttonArrayName(Group g)
+{
+    static const char* const names[GroupCount] = {"RdButtBody",   "RdButtDoorGlass", "RdButtColor",
+                                                  "RdButtSide",   "RdButtPlate",     "RdButtTablet",
+                                                  "RdButtDoorLogs", "RdButtCredImp", "RdButtTVA"};
+    return QString::fromLatin1(names[static_cast<int>(g)]);
+}
+
 Selection firstRunSelection()
 {
     Selection s;

@@ -14,6 +14,9 @@ inline constexpr int GroupCount = 9;
 // The seven groups that make the stove (and its photo reference).
 inline constexpr int StoveGroupCount = 7;
 
+// The name of a group's button array ("RdButtSide"): its buttons' names and the error reports use it.
+QString buttonArrayName(Group g);
+
 // Number of buttons of each group, indexed by Group.
 inline constexpr std::array<int, GroupCount> GroupSizes{5, 2, 2, 6, 4, 4, 3, 2, 3};
 

@@ -35,16 +35,13 @@ namespace Kaminor {
 
 namespace {
 
-constexpr int DesignWidth = 894;
-constexpr int DesignHeight = 680;
+// The design size is the window's minimum size.
+constexpr int DesignWidth = WinMainMinSize.width();
+constexpr int DesignHeight = WinMainMinSize.height();
 constexpr int MaxSize = 32000;
 
 const QColor WindowGrey(192, 192, 192);
 const QColor HTBlue(0, 0, 255);
-
-const char* const groupNames[GroupCount] = {"RdButtBody", "RdButtDoorGlass", "RdButtColor", "RdButtSide",
-                                             "RdButtPlate", "RdButtTablet", "RdButtDoorLogs", "RdButtCredImp",
-                                             "RdButtTVA"};
 
 } // namespace
 
@@ -146,7 +143,7 @@ QRadioButton* WinMain::addRadio(QGroupBox* box, Group group, int index, const QR
                                 const QString& caption)
 {
     auto* button = new QRadioButton(caption, box);
-    button->setObjectName(QLatin1String(groupNames[static_cast<int>(group)]) + QString::number(index));
+    button->setObjectName(buttonArrayName(group) + QString::number(index));
     button->setProperty("index", index);
     place(button, windowRect, Left | Top);
     radioGroup(group)->addButton(button, index);
@@ -188,7 +185,7 @@ void WinMain::buildControls()
     namespace T = Localisation;
     for (int g = 0; g < GroupCount; ++g) {
         m_groups[g] = new QButtonGroup(this);
-        m_groups[g]->setObjectName(QLatin1String(groupNames[g]));
+        m_groups[g]->setObjectName(buttonArrayName(static_cast<Group>(g)));
         m_groups[g]->setExclusive(true);
     }
     const Qt::Alignment right = Qt::AlignRight;
