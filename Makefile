@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build setup setup-test configure sanitize
+.PHONY: run test build setup setup-test configure sanitize bench
 
 run: setup build
 	./$(BUILD)/bin/kaminor
@@ -30,3 +30,9 @@ sanitize: setup-test
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The benchmarks against an optimised build (build-bench/), printed as one table.
+bench: setup-test
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-bench -j $(JOBS)
+	./bench/run.sh build-bench
