@@ -15,6 +15,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#ifdef KAMINOR_QUIT_AFTER_FIRST_PAINT
+#include "FirstPaint.h" // the start-up benchmark's build only
+#endif
+
 namespace {
 
 // A request to end from the system (SIGTERM at logout or shutdown, SIGINT from
@@ -88,6 +92,9 @@ int main(int argc, char* argv[])
     const bool signalsCaught = catchTerminationSignals();
     Kaminor::App app(argc, argv);
     Kaminor::WinMain window(app);
+#ifdef KAMINOR_QUIT_AFTER_FIRST_PAINT
+    KaminorBench::quitAfterFirstPaint(window);
+#endif
     if (!window.Event_Open())
         return 1;
     std::unique_ptr<QSocketNotifier> signalWatch;
