@@ -156,12 +156,20 @@ void runEditCommand(EditCommand command)
 {
     QWidget* w = focusedEditor();
     if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        // QLineEdit's cut and paste write into a read-only field too.
+        const bool writable = !line->isReadOnly();
         switch (command) {
-        case EditCommand::Cut: line->cut(); break;
+        case EditCommand::Cut:
+            if (writable)
+                line->cut();
+            break;
         case EditCommand::Copy: line->copy(); break;
-        case EditCommand::Paste: line->paste(); break;
+        case EditCommand::Paste:
+            if (writable)
+                line->paste();
+            break;
         case EditCommand::Clear:
-            if (!line->isReadOnly())
+            if (writable)
                 line->del();
             break;
         case EditCommand::SelectAll: line->selectAll(); break;

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -457,6 +458,43 @@ private slots:
         QCOMPARE(field.text(), QString());
         App::instance()->menuItem(QStringLiteral("EditPaste"))->trigger();
         QCOMPARE(field.text(), QStringLiteral("poêle"));
+    }
+
+    // The reference field is read-only. When it has the focus (a refusal that
+    // disables the focused button passes the focus on and selects the field's
+    // text), Ctrl+X and Ctrl+V, which a read-only field does not take, reach the
+    // edit items; they must not change it.
+    void editItemsLeaveTheReferenceAlone_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << QString();
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << QString();
+        QTest::newRow("cut item") << 0 << QStringLiteral("EditCut");
+        QTest::newRow("paste item") << 0 << QStringLiteral("EditPaste");
+        QTest::newRow("clear item") << 0 << QStringLiteral("EditClear");
+    }
+
+    void editItemsLeaveTheReferenceAlone()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, item);
+        Setup s;
+        auto w = make(s);
+        QVERIFY(w->Event_Open());
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        w->TextFieldRef->setFocus();
+        w->TextFieldRef->selectAll();
+        if (key)
+            QTest::keyClick(w->windowHandle(), Qt::Key(key), Qt::ControlModifier);
+        else
+            App::instance()->menuItem(item)->trigger();
+        QCOMPARE(w->TextFieldRef->text(), QStringLiteral("KD-PA-G-AGT"));
+        // Copying still works.
+        QTest::keyClick(w->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("KD-PA-G-AGT"));
     }
 };
 
