@@ -1,8 +1,9 @@
 // Draws one photo per buildable stove into <share>/StovesDoss, and the reduced
 // set of the test folder into <share>/StovesDossTest.
 //
-//   photogen <share folder> [stamp file]
+//   photogen [--threads N] <share folder> [stamp file]
 //
+// The photos are drawn on N threads, by default one per core.
 // The stamp file is written last, only when every photo was written.
 
 #include "StoveArt.h"
@@ -19,6 +20,7 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <thread>
@@ -75,9 +77,20 @@ bool isTestStove(const Kaminor::Selection& s)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    if (args.size() > 1 && args.at(1) == QLatin1String("--threads")) {
+        bool ok = false;
+        const int n = args.value(2).toInt(&ok);
+        if (!ok || n < 1 || n > 256) {
+            std::fprintf(stderr, "photogen: --threads takes a number from 1 to 256\n");
+            return 2;
+        }
+        threads = unsigned(n);
+        args.remove(1, 2);
+    }
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: photogen <share folder> [stamp file]\n");
+        std::fprintf(stderr, "usage: photogen [--threads N] <share folder> [stamp file]\n");
         return 2;
     }
     QElapsedTimer clock;
@@ -116,9 +129,8 @@ int main(int argc, char* argv[])
                 failed = true;
         }
     };
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::thread> workers;
-    for (unsigned k = 0; k < cores; ++k)
+    for (unsigned k = 0; k < threads; ++k)
         workers.emplace_back(work);
     for (std::thread& t : workers)
         t.join();
@@ -154,8 +166,8 @@ int main(int argc, char* argv[])
 
     const double seconds = clock.elapsed() / 1000.0;
     std::printf("photogen: %d photos, %.1f MB (%.1f KB each), %.1f s on %u threads (%.0f ms per photo)%s\n",
-                int(stoves.size()), totalBytes / 1048576.0, totalBytes / 1024.0 / stoves.size(), seconds, cores,
-                seconds * 1000.0 * cores / stoves.size(),
+                int(stoves.size()), totalBytes / 1048576.0, totalBytes / 1024.0 / stoves.size(), seconds, threads,
+                seconds * 1000.0 * threads / stoves.size(),
                 stale ? qPrintable(QStringLiteral(", %1 stale removed").arg(stale)) : "");
 
     if (args.size() > 2) {
