@@ -9,9 +9,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using namespace Kaminor;
@@ -50,6 +56,30 @@ QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+#ifdef Q_OS_UNIX
+// Runs attempt as a user without special rights, whose file permissions hold:
+// in this process, or, for root, in a child that becomes "nobody" first.
+// 0 when attempt held, 1 when it failed, 2 when the child could not start.
+int asOrdinaryUser(const std::function<bool()>& attempt)
+{
+    if (::geteuid() != 0)
+        return attempt() ? 0 : 1;
+    const pid_t child = ::fork();
+    if (child < 0)
+        return 2;
+    if (child == 0) {
+        const uid_t nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            ::_exit(2);
+        ::_exit(attempt() ? 0 : 1); // no exit(): the parent's temporary folders are not the child's to remove
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return 2;
+    return WEXITSTATUS(status);
+}
+#endif
+
 } // namespace
 
 class TestPrefsFile : public QObject {
@@ -70,7 +100,10 @@ private slots:
     void coefficientSurvivesLocaleChange();
     void saveIntoMissingFolderDoesNothing();
     void failedSaveIsReported();
+    void failedSaveKeepsPreviousFile_data();
     void failedSaveKeepsPreviousFile();
+    void unwritableSaveKeepsPreviousFile_data();
+    void unwritableSaveKeepsPreviousFile();
     void pricePassword();
 
 private:
@@ -392,24 +425,41 @@ void TestPrefsFile::failedSaveIsReported()
     QCOMPARE(prefs.CoeffPrix, 1.0);
 }
 
+void TestPrefsFile::failedSaveKeepsPreviousFile_data()
+{
+    // How many bytes of the new text the disk takes; the new text is a few hundred.
+    QTest::addColumn<int>("room");
+    QTest::newRow("nothing") << 0;
+    QTest::newRow("a few lines") << 64;
+    QTest::newRow("all but the last byte") << -1;
+}
+
 void TestPrefsFile::failedSaveKeepsPreviousFile()
 {
 #ifdef Q_OS_UNIX
+    QFETCH(int, room);
     const QString path = prefsFilePath(m_dir->path());
     Prefs before;
     before.MyDetails = QStringLiteral("previous");
     QVERIFY(PrefsSauver(before, m_dir->path(), WinMainDefaultBounds, firstRunSelection()));
     const QByteArray previous = readBytes(path);
 
-    // A disk that fills up after a few bytes; root is bound by it too.
+    Prefs after;
+    after.MyDetails = QStringLiteral("next");
+    if (room < 0) {
+        QTemporaryDir scratch;
+        QVERIFY(PrefsSauver(after, scratch.path(), WinMainDefaultBounds, firstRunSelection()));
+        room = int(readBytes(prefsFilePath(scratch.path())).size()) - 1;
+        QVERIFY(room > 64);
+    }
+
+    // A disk that fills up part way; root is bound by it too.
     rlimit old{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = old;
-    small.rlim_cur = 64;
+    small.rlim_cur = rlim_t(room);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    Prefs after;
-    after.MyDetails = QStringLiteral("next");
     const bool saved = PrefsSauver(after, m_dir->path(), WinMainDefaultBounds, firstRunSelection());
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
@@ -422,6 +472,49 @@ void TestPrefsFile::failedSaveKeepsPreviousFile()
     QCOMPARE(m_sink.beeps, 3);
 #else
     QSKIP("needs a file size limit");
+#endif
+}
+
+void TestPrefsFile::unwritableSaveKeepsPreviousFile_data()
+{
+    QTest::addColumn<bool>("folder"); // the folder takes no new file; otherwise the file cannot be replaced
+    QTest::newRow("folder") << true;
+    QTest::newRow("file") << false;
+}
+
+void TestPrefsFile::unwritableSaveKeepsPreviousFile()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(bool, folder);
+    if (!folder && ::geteuid() != 0)
+        QSKIP("only root can leave a file that another user may not replace");
+    const QString path = prefsFilePath(m_dir->path());
+    Prefs before;
+    before.MyDetails = QStringLiteral("previous");
+    QVERIFY(PrefsSauver(before, m_dir->path(), WinMainDefaultBounds, firstRunSelection()));
+    const QByteArray previous = readBytes(path);
+
+    // Read-only for everybody; or open to all but sticky: nobody replaces a file that is not theirs.
+    const QByteArray dir = QFile::encodeName(m_dir->path());
+    struct stat kept {};
+    QCOMPARE(::stat(dir.constData(), &kept), 0);
+    QCOMPARE(::chmod(dir.constData(), folder ? 0555 : 01777), 0);
+    const int outcome = asOrdinaryUser([this] {
+        Prefs after;
+        after.MyDetails = QStringLiteral("next");
+        return QFileInfo(m_dir->path()).isDir()
+               && !PrefsSauver(after, m_dir->path(), WinMainDefaultBounds, firstRunSelection())
+               && m_sink.messages
+                      == QStringList{Fncts::errorReportText(QStringLiteral("PrefsSauver, problem while writing file!"))}
+               && m_sink.beeps == 3;
+    });
+    ::chmod(dir.constData(), kept.st_mode & 07777);
+    QCOMPARE(outcome, 0);
+
+    QCOMPARE(readBytes(path), previous);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Kaminor Prefs.txt"});
+#else
+    QSKIP("needs file permissions");
 #endif
 }
 
