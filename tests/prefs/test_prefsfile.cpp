@@ -57,7 +57,7 @@ QByteArray readBytes(const QString& path)
 }
 
 #ifdef Q_OS_UNIX
-// Runs attempt as a user without special rights, whose file permissions hold:
+// Runs attempt as a user bound by file permissions:
 // in this process, or, for root, in a child that becomes "nobody" first.
 // 0 when attempt held, 1 when it failed, 2 when the child could not start.
 int asOrdinaryUser(const std::function<bool()>& attempt)
