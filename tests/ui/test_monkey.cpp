@@ -517,7 +517,6 @@ private slots:
         const int n = qEnvironmentVariable("KAMINOR_MONKEY_CLICKS").toInt(&ok);
         if (ok && n > 0)
             clicks = n;
-        rng.seed(seed);
 
         modalHand.setInterval(5);
         connect(&modalHand, &QTimer::timeout, this, &TestMonkey::answerModal);
@@ -558,40 +557,57 @@ private slots:
 
         QElapsedTimer elapsed;
         elapsed.start();
+        Selection kept;        // what the refusal on show goes back to
+        int duringLeft = 0;    // actions still to make during the refusal on show
+        bool refused = false;  // a refusal was on show after the last step
         for (step = 1; step <= clicks; ++step) {
-            const Selection kept = w->configurator().remembered();
-            randomAction(false);
+            // Each step draws from its own generator, so that a seed replays the
+            // same actions; only an action that meets the end of a refusal may
+            // fall on either side of it on a faster or slower machine.
+            const quint32 stepSeed[] = {seed, quint32(step)};
+            rng = QRandomGenerator(stepSeed);
+            const bool during = refusalShown();
+            if (refused && !during) {
+                // The refusal ended during the pause.
+                problem = settledProblem();
+                QVERIFY2(problem.isEmpty(), qPrintable(where(problem)));
+            }
+            if (during)
+                ++refusalClicks;
+            const Selection before = w->configurator().remembered();
+            const int revertsBefore = reverts;
+            randomAction(during);
             if (QTest::currentTestFailed())
                 return;
-            if (!refusalShown()) {
+            refused = refusalShown();
+            if (!refused) {
                 randomPause(false);
                 problem = settledProblem();
                 QVERIFY2(problem.isEmpty(), qPrintable(where(problem)));
                 continue;
             }
-
-            ++refusals;
+            if (!during || reverts != revertsBefore) {
+                // A new refusal: half of them are waited out, during the others
+                // the clicks go on for a while.
+                ++refusals;
+                kept = before;
+                duringLeft = rng.bounded(2u) == 0 ? 0 : int(1 + rng.bounded(40u));
+                if (duringLeft == 0)
+                    ++waitedOut;
+            }
             problem = refusalProblem(kept);
             QVERIFY2(problem.isEmpty(), qPrintable(where(problem)));
-            // Half the refusals are waited out; during the others the clicks go on.
-            int during = rng.bounded(2u) == 0 ? 0 : int(1 + rng.bounded(40u));
-            if (during == 0)
-                ++waitedOut;
-            while (during-- > 0 && refusalShown() && step < clicks) {
+            if (duringLeft > 0) {
+                --duringLeft;
                 randomPause(true);
-                if (!refusalShown())
-                    break;
-                ++step;
-                ++refusalClicks;
-                randomAction(true);
-                if (QTest::currentTestFailed())
-                    return;
-                // The refusal may have ended just before the click, which then counted.
-                if (refusalShown() && w->configurator().remembered() == kept) {
-                    problem = refusalProblem(kept);
-                    QVERIFY2(problem.isEmpty(), qPrintable(where(problem)));
-                }
+                continue;
             }
+            settle();
+            refused = false;
+            problem = settledProblem();
+            QVERIFY2(problem.isEmpty(), qPrintable(where(problem)));
+        }
+        if (refused) {
             settle();
             problem = settledProblem();
             QVERIFY2(problem.isEmpty(), qPrintable(where(problem)));
