@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -233,6 +234,10 @@ const QImage& CreditsLogoMask()
 QSoundEffect* PlayT(QSoundEffect* sound)
 {
     if (!sound || sound->source().isEmpty() || sound->status() == QSoundEffect::Error)
+        return nullptr;
+    // Without an audio output a sound never reports its end: it would stay
+    // "playing", and every later play would leave a copy behind for the rest of the run.
+    if (QMediaDevices::audioOutputs().isEmpty())
         return nullptr;
     if (!sound->isPlaying()) {
         sound->play();

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QAudioDevice>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSoundEffect>
@@ -358,6 +360,14 @@ void TestFncts::playOverlaps()
     setResourcesFolder(resourcesMade());
     QSoundEffect* zoum = Zoum();
     QTRY_VERIFY(zoum->status() == QSoundEffect::Ready || zoum->status() == QSoundEffect::Error);
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        // Nothing plays, and nothing is left behind however often it is asked.
+        for (int i = 0; i < 20; ++i)
+            PlayT(zoum);
+        QVERIFY(zoum->findChildren<QSoundEffect*>().isEmpty());
+        QCOMPARE(PlayT(zoum), nullptr);
+        return;
+    }
     QCOMPARE(PlayT(zoum), zoum);
     QTest::qWait(50);
     if (!zoum->isPlaying())
@@ -370,6 +380,8 @@ void TestFncts::playOverlaps()
     QCOMPARE(copy->source(), zoum->source());
     QVERIFY(zoum->isPlaying()); // the first play goes on
     QTRY_VERIFY(copy->isPlaying());
+    // Once done, the copy goes.
+    QTRY_VERIFY_WITH_TIMEOUT(zoum->findChildren<QSoundEffect*>().isEmpty(), 5000);
 }
 
 QTEST_MAIN(TestFncts)
