@@ -5,7 +5,7 @@
 //       Alternates blocks of clicks on the window with blocks of repaints of the
 //       bare widget, and prints the table rows of the median and the 95th percentile.
 //   kaminor_bench_clicks --share DIR --memory ours|bare [--clicks 2000] [--mark 200] [--gap 10]
-//       One side only, in a process of its own: prints "MEM|<when>|<VmHWM kB>|<VmRSS kB>"
+//       One side only, in a process of its own: prints "MEM|<when>|<VmHWM kB>|<VmRSS kB>|<heap kB>"
 //       after the start-up, after --mark clicks and after --clicks clicks.
 //
 // DIR is the program's data folder (share/kaminor of a build).
@@ -40,6 +40,7 @@
 #include <optional>
 #include <vector>
 
+#include <malloc.h>
 #include <time.h>
 
 using namespace Kaminor;
@@ -465,10 +466,19 @@ int timeClicks(App& app, const Options& o)
     return 0;
 }
 
+// After a pause: the peak so far, the smallest of a few resident-size samples
+// (a decode buffer of a few MB comes and goes), and the bytes the heap has handed out.
 void printMemory(const char* when)
 {
-    const Memory m = readMemory();
-    std::printf("MEM|%s|%ld|%ld\n", when, m.hwm, m.rss);
+    Memory m = readMemory();
+    for (int i = 0; i < 4; ++i) {
+        QTest::qWait(50);
+        const Memory again = readMemory();
+        m.hwm = std::max(m.hwm, again.hwm);
+        m.rss = std::min(m.rss, again.rss);
+    }
+    const struct mallinfo2 heap = mallinfo2();
+    std::printf("MEM|%s|%ld|%ld|%zu\n", when, m.hwm, m.rss, (heap.uordblks + heap.hblkhd) / 1024);
     std::fflush(stdout);
 }
 

@@ -27,11 +27,13 @@ for side in ours bare; do
     sed "s/^/  $side /" "$tmp/$side.mem" >&2
 done
 
-# MEM|<when>|<VmHWM kB>|<VmRSS kB>, when = start-up, mark (200 clicks), end (2000 clicks).
+# MEM|<when>|<VmHWM kB>|<VmRSS kB>|<heap in use kB>, when = start-up, mark (200 clicks), end (2000 clicks).
 value() { awk -F'|' -v w="$2" -v c="$3" '$1 == "MEM" && $2 == w { print $c }' "$tmp/$1.mem"; }
 oursPeak=$(value ours end 3) barePeak=$(value bare end 3)
 oursGrowth=$(( $(value ours end 4) - $(value ours mark 4) ))
 bareGrowth=$(( $(value bare end 4) - $(value bare mark 4) ))
+echo "heap in use, 200 to 2000 clicks: ours $(( $(value ours end 5) - $(value ours mark 5) )) kB," \
+     "bare $(( $(value bare end 5) - $(value bare mark 5) )) kB" >&2
 # Allocator noise: up to 1 MB of resident memory may come and go between the two points.
 tolerance=1024
 awk -v o="$oursPeak" -v b="$barePeak" -v og="$oursGrowth" -v bg="$bareGrowth" -v t="$tolerance" 'BEGIN {
