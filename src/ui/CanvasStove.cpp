@@ -1,7 +1,9 @@
 #include "ui/CanvasStove.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -19,6 +21,10 @@ namespace {
 // width; a backdrop drawn at a higher resolution gets a proportionally larger font.
 constexpr int DesignCanvasWidth = 362;
 constexpr int PlaceholderFontSize = 36;
+// A photo is kept decoded at full size when its file and its pixels are no
+// larger than this (32 MB decoded); a larger one is decoded at the drawn size.
+constexpr qint64 MaxKeptFileBytes = 16 * 1024 * 1024;
+constexpr qint64 MaxKeptPixels = 8 * 1024 * 1024;
 } // namespace
 
 QImage CreatePict(const QImage& backdrop, const QString& text)
@@ -105,15 +111,36 @@ void CanvasStove::paintEvent(QPaintEvent*)
                                && ref != QLatin1String("..");
         const QString path = QDir(m_folder).filePath(ref + QLatin1String(".jpg"));
         if (plainName && QFileInfo(path).isFile()) {
-            // Read anew at every paint, decoded at the size it is drawn.
-            QImageReader reader(path);
+            // The file is read at every paint, so that a photo replaced on disk
+            // shows at once, but decoded only when its bytes have changed: the
+            // decode is the costly part of a paint, and a live resize paints at
+            // every step. The painter scales the full-size photo.
+            QFile file(path);
+            QByteArray bytes;
+            const bool inMemory = file.size() <= MaxKeptFileBytes && file.open(QIODevice::ReadOnly);
+            if (inMemory)
+                bytes = file.readAll();
+            QBuffer buffer(&bytes);
+            QImageReader reader;
+            if (inMemory)
+                reader.setDevice(&buffer);
+            else
+                reader.setFileName(path);
             const QSize full = reader.size();
             const QRect r = stoveDrawRect(full, size());
             if (r.isValid()) {
-                const QSize pixels = (QSizeF(r.size()) * dpr).toSize();
-                if (pixels.width() < full.width() && pixels.height() < full.height())
-                    reader.setScaledSize(pixels);
-                QImage photo = reader.read();
+                const bool keep = inMemory && qint64(full.width()) * full.height() <= MaxKeptPixels;
+                QImage photo;
+                if (keep && !m_photo.isNull() && bytes == m_photoBytes) {
+                    photo = m_photo;
+                } else {
+                    const QSize pixels = (QSizeF(r.size()) * dpr).toSize();
+                    if (!keep && pixels.width() < full.width() && pixels.height() < full.height())
+                        reader.setScaledSize(pixels);
+                    photo = reader.read();
+                    m_photo = keep ? photo : QImage();
+                    m_photoBytes = keep && !photo.isNull() ? bytes : QByteArray();
+                }
                 if (!photo.isNull()) {
                     p.drawImage(QRectF(r), photo);
                     m_lastShown = Shown::Photo;

@@ -1,6 +1,7 @@
 // The stove picture: the photo named by the reference, or a placeholder.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -48,6 +49,9 @@ private:
     std::function<QString()> m_reference;
     Shown m_lastShown = Shown::Nothing;
     QRect m_lastRect;
+    // The last photo decoded at full size, and the bytes of its file.
+    QByteArray m_photoBytes;
+    QImage m_photo;
 };
 
 } // namespace Kaminor

@@ -399,6 +399,14 @@ private slots:
             writeJpeg(tmp.filePath(QStringLiteral("photos/KD-PA-G-AGT.jpg")), QSize(100, 100));
             canvas.grab();
             QCOMPARE(canvas.lastRect(), QRect(0, 127, 362, 362));
+            // Even one of the same size written at once, seen at another canvas size.
+            QImage blue(100, 100, QImage::Format_RGB32);
+            blue.fill(QColor(30, 60, 200));
+            QVERIFY(blue.save(tmp.filePath(QStringLiteral("photos/KD-PA-G-AGT.jpg")), "JPG"));
+            canvas.resize(300, 616);
+            const QImage painted = canvas.grab().toImage();
+            QCOMPARE(canvas.lastRect(), QRect(0, 158, 300, 300));
+            QVERIFY(qBlue(painted.pixel(150, 308)) > 150);
         }
     }
 
