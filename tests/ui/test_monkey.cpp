@@ -45,8 +45,9 @@ namespace {
 
 constexpr quint32 DefaultSeed = 20240611;
 constexpr int DefaultClicks = 10000;
-// The share of clicks that may end in a refusal: each one holds the window for
-// half a second, so they set the test's length.
+// One click in this many may be refused: a refusal holds the window for half a
+// second, so the refusals set the test's length. Past the allowance the monkey
+// picks a button the rules accept.
 constexpr int ClicksPerRefusal = 150;
 
 const char* const CommandItems[] = {"AppleApropos", "AppleVMaJ", "FichierPrefs", "FichierFermer", "AideAide"};
@@ -154,6 +155,7 @@ class TestMonkey : public QObject {
     bool prefsToggleHelp = false;
     bool prefsClickBehind = false;
     int prefsFinish = 0; // 0 OK, 1 Cancel, 2 Escape
+    QString prefsCoeff;  // typed into the coefficient field unless empty
     int modalsAnswered = 0;
 
     // Figures for the summary.
@@ -419,16 +421,22 @@ class TestMonkey : public QObject {
             prefsToggleHelp = rng.bounded(2u) == 0;
             prefsClickBehind = rng.bounded(3u) == 0;
             prefsFinish = int(rng.bounded(3u));
+            // Now and then a new coefficient; "0" is raised to the least one, with a message.
+            const char* const coefficients[] = {"1,25", "0,8", "2.5", "999", "0"};
+            prefsCoeff = rng.bounded(4u) == 0 ? QLatin1String(coefficients[rng.bounded(5u)]) : QString();
         } else if (r < 93) {
             item = QStringLiteral("AideAide");
         } else {
             item = QStringLiteral("AppleApropos");
         }
         QAction* a = App::instance()->menuItem(item);
-        note(QStringLiteral("menu ") + item + (a->isEnabled() ? QString() : QStringLiteral(" (disabled)")));
+        note(QStringLiteral("menu ") + item + (a->isEnabled() ? QString() : QStringLiteral(" (disabled)"))
+             + (item == u"FichierPrefs" && !prefsCoeff.isEmpty() ? QStringLiteral(", coefficient ") + prefsCoeff
+                                                                  : QString()));
         const Selection before = w->configurator().remembered();
         const QString ref = w->TextFieldRef->text();
         const bool helpTags = App::instance()->prefs.AffHelpTag;
+        const double coefficient = App::instance()->prefs.CoeffPrix;
         const bool enabled = a->isEnabled();
         const int answered = modalsAnswered;
         a->trigger();
@@ -447,6 +455,14 @@ class TestMonkey : public QObject {
             const bool toggled = prefsFinish == 0 && prefsToggleHelp;
             QVERIFY2(App::instance()->prefs.AffHelpTag == (toggled ? !helpTags : helpTags),
                      qPrintable(where(QStringLiteral("help-tag setting not as chosen"))));
+            double typed = coefficient;
+            if (prefsFinish == 0 && !prefsCoeff.isEmpty())
+                QVERIFY(coeffFromText(prefsCoeff, typed));
+            const double expected = qBound(CoeffPrixMin, typed, CoeffPrixMax);
+            QVERIFY2(App::instance()->prefs.CoeffPrix == expected,
+                     qPrintable(where(QStringLiteral("coefficient %1, expected %2")
+                                          .arg(App::instance()->prefs.CoeffPrix)
+                                          .arg(expected))));
         }
     }
 
@@ -458,6 +474,12 @@ class TestMonkey : public QObject {
             ++modalsAnswered;
             if (prefsToggleHelp)
                 clickOn(prefs->CheckBoxAffHlpTg(), QPoint(8, prefs->CheckBoxAffHlpTg()->height() / 2));
+            if (!prefsCoeff.isEmpty()) {
+                QLineEdit* coeff = prefs->EdFieldCoeffPrix();
+                clickOn(coeff);
+                QTest::keyClick(prefs->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(coeff, prefsCoeff);
+            }
             // The main window is blocked meanwhile.
             if (prefsClickBehind)
                 clickRadioMark(w->radioButton(Group::Side, int(rng.bounded(6u))));
