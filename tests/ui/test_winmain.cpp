@@ -214,6 +214,8 @@ private slots:
         QVERIFY(!App::instance()->menuItem(QStringLiteral("FichierFermer"))->isEnabled());
         w->canvas()->grab();
         QCOMPARE(w->canvas()->lastShown(), CanvasStove::Shown::NoStove);
+        // The placeholder, drawn at its first showing, has the backdrop's size.
+        QCOMPARE(w->canvas()->lastRect(), stoveDrawRect(Fncts::NoStove().size(), w->canvas()->size()));
 
         // No close meanwhile: a beep, and the window stays.
         const int beeps = sink.beeps;
