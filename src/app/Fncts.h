@@ -93,7 +93,8 @@ inline constexpr QSize kCreditsLogoSize{146, 22};
 
 // Plays the sound. When it is still playing, an independent copy plays over it
 // so the first is not cut off. Returns the sound object that was started (the
-// sound itself or the copy, which deletes itself when done); nullptr for none.
+// sound itself or the copy, which deletes itself when done); nullptr for none,
+// as when the system has no audio output.
 QSoundEffect* PlayT(QSoundEffect* sound);
 
 // --- Small utilities ----------------------------------------------------------
