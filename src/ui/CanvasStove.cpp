@@ -1,9 +1,7 @@
 #include "ui/CanvasStove.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -21,10 +19,6 @@ namespace {
 // width; a backdrop drawn at a higher resolution gets a proportionally larger font.
 constexpr int DesignCanvasWidth = 362;
 constexpr int PlaceholderFontSize = 36;
-// A photo is kept decoded at full size when its file and its pixels are no
-// larger than this (32 MB decoded); a larger one is decoded at the drawn size.
-constexpr qint64 MaxKeptFileBytes = 16 * 1024 * 1024;
-constexpr qint64 MaxKeptPixels = 8 * 1024 * 1024;
 } // namespace
 
 QImage CreatePict(const QImage& backdrop, const QString& text)
@@ -61,6 +55,18 @@ QImage CreatePict(const QImage& backdrop, const QString& text)
     for (int i = 0; i < n; ++i)
         p.drawText(QPointF(x, y + i * lineH), lines.at(i));
     return pict;
+}
+
+QSize decodedSize(QSize picture, QSize drawn)
+{
+    QSize decoded = picture;
+    for (int d = 2; d <= 8; d *= 2) {
+        const QSize reduced(picture.width() / d, picture.height() / d);
+        if (reduced.width() < drawn.width() || reduced.height() < drawn.height() || reduced.isEmpty())
+            break;
+        decoded = reduced;
+    }
+    return decoded;
 }
 
 QRect stoveDrawRect(QSize picture, QSize canvas)
@@ -130,36 +136,22 @@ void CanvasStove::paintEvent(QPaintEvent*)
                                && ref != QLatin1String("..");
         const QString path = QDir(m_folder).filePath(ref + QLatin1String(".jpg"));
         if (plainName && QFileInfo(path).isFile()) {
-            // The file is read at every paint, so that a photo replaced on disk
-            // shows at once, but decoded only when its bytes have changed: the
-            // decode is the costly part of a paint, and a live resize paints at
-            // every step. The painter scales the full-size photo.
-            QFile file(path);
-            QByteArray bytes;
-            const bool inMemory = file.size() <= MaxKeptFileBytes && file.open(QIODevice::ReadOnly);
-            if (inMemory)
-                bytes = file.readAll();
-            QBuffer buffer(&bytes);
-            QImageReader reader;
-            if (inMemory)
-                reader.setDevice(&buffer);
-            else
-                reader.setFileName(path);
+            // Read anew and decoded at every paint; nothing of it is kept.
+            QImageReader reader(path);
             const QSize full = reader.size();
             const QRect r = stoveDrawRect(full, size());
             if (r.isValid()) {
-                const bool keep = inMemory && qint64(full.width()) * full.height() <= MaxKeptPixels;
-                QImage photo;
-                if (keep && !m_photo.isNull() && bytes == m_photoBytes) {
-                    photo = m_photo;
-                } else {
-                    const QSize pixels = (QSizeF(r.size()) * dpr).toSize();
-                    if (!keep && pixels.width() < full.width() && pixels.height() < full.height())
-                        reader.setScaledSize(pixels);
-                    photo = reader.read();
-                    m_photo = keep ? photo : QImage();
-                    m_photoBytes = keep && !photo.isNull() ? bytes : QByteArray();
-                }
+                // Decoded in full, or at a half, a quarter or an eighth when that
+                // is still no smaller than the drawn size in device pixels, and
+                // the painter makes the rest of the way. Those reductions and the
+                // full decode are the decoder's fast paths; other scales cost more
+                // than a full decode, and a separate smooth scale of the decoded
+                // photo costs as much again as the decode.
+                const QSize pixels = (QSizeF(r.size()) * dpr).toSize();
+                const QSize decoded = decodedSize(full, pixels);
+                if (decoded != full)
+                    reader.setScaledSize(decoded);
+                const QImage photo = reader.read();
                 if (!photo.isNull()) {
                     p.drawImage(QRectF(r), photo);
                     m_lastShown = Shown::Photo;

@@ -1,7 +1,6 @@
 // The stove picture: the photo named by the reference, or a placeholder.
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -21,6 +20,11 @@ QImage CreatePict(const QImage& backdrop, const QString& text);
 // Where a picture of size `picture` is drawn in a canvas of size `canvas`:
 // scaled to touch two opposite edges, proportions kept, centred.
 QRect stoveDrawRect(QSize picture, QSize canvas);
+
+// The size a photo of size `picture` is decoded at to be drawn at `drawn` device
+// pixels: the full size, or the smallest of a half, a quarter or an eighth of it
+// (rounded down) that is no smaller than `drawn`.
+QSize decodedSize(QSize picture, QSize drawn);
 
 class CanvasStove : public QWidget {
     Q_OBJECT
@@ -58,9 +62,6 @@ private:
     std::function<QString()> m_reference;
     Shown m_lastShown = Shown::Nothing;
     QRect m_lastRect;
-    // The last photo decoded at full size, and the bytes of its file.
-    QByteArray m_photoBytes;
-    QImage m_photo;
 };
 
 } // namespace Kaminor

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -357,6 +358,56 @@ private slots:
         canvas.grab();
         QCOMPARE(canvas.lastShown(), CanvasStove::Shown::Photo);
         QCOMPARE(canvas.lastRect(), drawn);
+    }
+
+    void decodedSize_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("drawn");
+        QTest::addColumn<QSize>("decoded");
+        QTest::newRow("just above a half") << QSize(720, 1225) << QSize(361, 613) << QSize(720, 1225);
+        QTest::newRow("a half") << QSize(720, 1225) << QSize(360, 612) << QSize(360, 612);
+        QTest::newRow("between a quarter and a half") << QSize(720, 1225) << QSize(300, 510) << QSize(360, 612);
+        QTest::newRow("an eighth") << QSize(720, 1225) << QSize(90, 153) << QSize(90, 153);
+        QTest::newRow("below an eighth") << QSize(720, 1225) << QSize(20, 34) << QSize(90, 153);
+        QTest::newRow("enlarged") << QSize(100, 100) << QSize(362, 362) << QSize(100, 100);
+        QTest::newRow("tiny photo") << QSize(3, 3) << QSize(1, 1) << QSize(1, 1);
+    }
+
+    void decodedSize()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, drawn);
+        QFETCH(QSize, decoded);
+        QCOMPARE(Kaminor::decodedSize(picture, drawn), decoded);
+    }
+
+    void reducedDecodeDrawsTheWholePhoto()
+    {
+        // Left half red, right half blue: a photo decoded at a reduction still
+        // fills the drawn rectangle, each half in its place.
+        QTemporaryDir tmp;
+        QImage img(800, 400, QImage::Format_RGB32);
+        img.fill(QColor(220, 30, 30));
+        QPainter(&img).fillRect(400, 0, 400, 400, QColor(30, 30, 220));
+        QVERIFY(img.save(tmp.filePath(QStringLiteral("KD-PA-G-AGT.jpg")), "JPG", 95));
+        CanvasStove canvas;
+        canvas.setPhotoFolder(tmp.path());
+        canvas.setSources([] { return true; }, [] { return QStringLiteral("KD-PA-G-AGT"); });
+        for (const QSize size : {QSize(100, 80), QSize(150, 75), QSize(300, 300)}) {
+            canvas.resize(size);
+            const QImage painted = canvas.grab().toImage();
+            QCOMPARE(canvas.lastShown(), CanvasStove::Shown::Photo);
+            const QRect r = canvas.lastRect();
+            QCOMPARE(r, stoveDrawRect(img.size(), size));
+            const int y = r.center().y();
+            for (const int x : {r.left() + 2, r.left() + r.width() / 2 - 3}) {
+                QVERIFY2(qRed(painted.pixel(x, y)) > 180 && qBlue(painted.pixel(x, y)) < 80, qPrintable(QString::number(x)));
+            }
+            for (const int x : {r.left() + r.width() / 2 + 3, r.right() - 2}) {
+                QVERIFY2(qBlue(painted.pixel(x, y)) > 180 && qRed(painted.pixel(x, y)) < 80, qPrintable(QString::number(x)));
+            }
+        }
     }
 
     void canvasChoosesPicture_data()
