@@ -21,10 +21,10 @@ QImage CreatePict(const QImage& backdrop, const QString& text);
 // scaled to touch two opposite edges, proportions kept, centred.
 QRect stoveDrawRect(QSize picture, QSize canvas);
 
-// The size a photo of size `picture` is decoded at to be drawn at `drawn` device
-// pixels: the full size, or the smallest of a half, a quarter or an eighth of it
-// (rounded down) that is no smaller than `drawn`.
-QSize decodedSize(QSize picture, QSize drawn);
+// By how much a photo of size `picture` is reduced in its decode to be drawn at
+// `drawn` device pixels: 1 (full size), 2, 4 or 8, the largest that leaves it,
+// rounded down, no smaller than `drawn`.
+int decodeReduction(QSize picture, QSize drawn);
 
 class CanvasStove : public QWidget {
     Q_OBJECT

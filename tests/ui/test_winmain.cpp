@@ -360,26 +360,27 @@ private slots:
         QCOMPARE(canvas.lastRect(), drawn);
     }
 
-    void decodedSize_data()
+    void decodeReduction_data()
     {
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<QSize>("drawn");
-        QTest::addColumn<QSize>("decoded");
-        QTest::newRow("just above a half") << QSize(720, 1225) << QSize(361, 613) << QSize(720, 1225);
-        QTest::newRow("a half") << QSize(720, 1225) << QSize(360, 612) << QSize(360, 612);
-        QTest::newRow("between a quarter and a half") << QSize(720, 1225) << QSize(300, 510) << QSize(360, 612);
-        QTest::newRow("an eighth") << QSize(720, 1225) << QSize(90, 153) << QSize(90, 153);
-        QTest::newRow("below an eighth") << QSize(720, 1225) << QSize(20, 34) << QSize(90, 153);
-        QTest::newRow("enlarged") << QSize(100, 100) << QSize(362, 362) << QSize(100, 100);
-        QTest::newRow("tiny photo") << QSize(3, 3) << QSize(1, 1) << QSize(1, 1);
+        QTest::addColumn<int>("reduction");
+        QTest::newRow("just above a half") << QSize(720, 1225) << QSize(361, 613) << 1;
+        QTest::newRow("a half") << QSize(720, 1225) << QSize(360, 612) << 2;
+        QTest::newRow("between a quarter and a half") << QSize(720, 1225) << QSize(300, 510) << 2;
+        QTest::newRow("an eighth") << QSize(720, 1225) << QSize(90, 153) << 8;
+        QTest::newRow("below an eighth") << QSize(720, 1225) << QSize(20, 34) << 8;
+        QTest::newRow("enlarged") << QSize(100, 100) << QSize(362, 362) << 1;
+        QTest::newRow("tiny photo") << QSize(3, 3) << QSize(1, 1) << 2;
+        QTest::newRow("nothing drawn") << QSize(3, 3) << QSize(0, 0) << 2;
     }
 
-    void decodedSize()
+    void decodeReduction()
     {
         QFETCH(QSize, picture);
         QFETCH(QSize, drawn);
-        QFETCH(QSize, decoded);
-        QCOMPARE(Kaminor::decodedSize(picture, drawn), decoded);
+        QFETCH(int, reduction);
+        QCOMPARE(Kaminor::decodeReduction(picture, drawn), reduction);
     }
 
     void reducedDecodeDrawsTheWholePhoto()
@@ -387,9 +388,9 @@ private slots:
         // Left half red, right half blue: a photo decoded at a reduction still
         // fills the drawn rectangle, each half in its place.
         QTemporaryDir tmp;
-        QImage img(800, 400, QImage::Format_RGB32);
+        QImage img(805, 403, QImage::Format_RGB32);
         img.fill(QColor(220, 30, 30));
-        QPainter(&img).fillRect(400, 0, 400, 400, QColor(30, 30, 220));
+        QPainter(&img).fillRect(403, 0, 402, 403, QColor(30, 30, 220));
         QVERIFY(img.save(tmp.filePath(QStringLiteral("KD-PA-G-AGT.jpg")), "JPG", 95));
         CanvasStove canvas;
         canvas.setPhotoFolder(tmp.path());
