@@ -142,7 +142,7 @@ void CanvasStove::paintEvent(QPaintEvent*)
                 // is still no smaller than the drawn size in device pixels, and
                 // the painter scales the rest of the way. Measured at this
                 // window's sizes (the photo drawn at 50 to 93 %): a decode at any
-                // other scale costs twice a full decode, and a smooth scale of the
+                // other scale costs two to four times a full decode, and a smooth scale of the
                 // decoded photo before drawing costs about as much as the decode.
                 // A reduced decode is asked for on a photo cut to a multiple of
                 // the reduction (less than one drawn pixel), so that the decoder's
@@ -150,7 +150,7 @@ void CanvasStove::paintEvent(QPaintEvent*)
                 const QSize pixels = (QSizeF(r.size()) * dpr).toSize();
                 if (const int k = decodeReduction(full, pixels); k > 1) {
                     reader.setClipRect(QRect(0, 0, full.width() / k * k, full.height() / k * k));
-                    reader.setScaledSize(full / k);
+                    reader.setScaledSize(QSize(full.width() / k, full.height() / k));
                 }
                 const QImage photo = reader.read();
                 if (!photo.isNull()) {
