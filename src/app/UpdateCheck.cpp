@@ -149,8 +149,10 @@ void UpdateCheck::SocketVerMaJ_Get()
         } else if (transfer->oversized) {
             // Too long to be a version file: evaluated as an empty page, hence unreadable.
             SocketVerMaJ_PageReceived(reply->url().toString(), QByteArray());
-        } else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
+        } else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid() &&
+                   !(reply->error() > QNetworkReply::NoError && reply->error() <= QNetworkReply::UnknownNetworkError)) {
             // A page came back, whatever its status: an error page fails the format test.
+            // A page cut short by the connection is not one: its first lines may look whole.
             take();
             SocketVerMaJ_PageReceived(reply->url().toString(), transfer->oversized ? QByteArray() : transfer->content);
         } else {
