@@ -85,25 +85,6 @@ void CanvasStove::setPlaceholders(const QImage& picNoStove, const QImage& picNoV
 {
     m_picNoStove = picNoStove;
     m_picNoVisual = picNoVisual;
-    m_backdrop = nullptr;
-}
-
-void CanvasStove::setPlaceholderSource(std::function<const QImage&()> backdrop, const QString& noStoveText,
-                                       const QString& noVisualText)
-{
-    m_picNoStove = QImage();
-    m_picNoVisual = QImage();
-    m_backdrop = std::move(backdrop);
-    m_noStoveText = noStoveText;
-    m_noVisualText = noVisualText;
-}
-
-const QImage& CanvasStove::placeholder(Shown shown)
-{
-    QImage& pict = shown == Shown::NoStove ? m_picNoStove : m_picNoVisual;
-    if (pict.isNull() && m_backdrop)
-        pict = CreatePict(m_backdrop(), shown == Shown::NoStove ? m_noStoveText : m_noVisualText);
-    return pict;
 }
 
 void CanvasStove::setSources(std::function<bool()> initProg, std::function<QString()> reference)
@@ -163,7 +144,7 @@ void CanvasStove::paintEvent(QPaintEvent*)
         }
     }
 
-    const QImage& pict = placeholder(m_lastShown);
+    const QImage& pict = m_lastShown == Shown::NoStove ? m_picNoStove : m_picNoVisual;
     const QRect r = stoveDrawRect(pict.size(), size());
     if (r.isValid()) {
         p.drawImage(QRectF(r), pict);

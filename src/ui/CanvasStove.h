@@ -32,10 +32,6 @@ public:
     explicit CanvasStove(QWidget* parent = nullptr);
 
     void setPlaceholders(const QImage& picNoStove, const QImage& picNoVisual);
-    // Or the backdrop and texts they are drawn from (CreatePict) the first time
-    // one is shown: most runs never show either.
-    void setPlaceholderSource(std::function<const QImage&()> backdrop, const QString& noStoveText,
-                              const QString& noVisualText);
     void setPhotoFolder(const QString& folder) { m_folder = folder; }
     QString photoFolder() const { return m_folder; }
     // What the paint reads each time: whether the start-up has completed, and the reference.
@@ -50,13 +46,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QImage& placeholder(Shown shown);
-
     QImage m_picNoStove;
     QImage m_picNoVisual;
-    std::function<const QImage&()> m_backdrop;
-    QString m_noStoveText;
-    QString m_noVisualText;
     QString m_folder;
     std::function<bool()> m_initProg;
     std::function<QString()> m_reference;

@@ -385,9 +385,10 @@ bool WinMain::Event_Open()
     setPalette(pal);
     setAutoFillBackground(true);
 
-    // The placeholders are drawn the first time one is shown, not before the window is.
-    CanvasStove_->setPlaceholderSource(&Fncts::NoStove, Localisation::Txt_CombiImposs(),
-                                       Localisation::Txt_VisuelIndispo());
+    const QImage noStove = Fncts::NoStove();
+    PicNoStove = CreatePict(noStove, Localisation::Txt_CombiImposs());
+    PicNoVisual = CreatePict(noStove, Localisation::Txt_VisuelIndispo());
+    CanvasStove_->setPlaceholders(PicNoStove, PicNoVisual);
 
     // The photo folder and the comparator page inside "Contents".
     DossStoves = m_folders.contents;

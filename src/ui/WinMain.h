@@ -92,6 +92,8 @@ public:
 
     QString DossStoves;
     QString FichComp;
+    QImage PicNoStove;
+    QImage PicNoVisual;
 
     // What the window shows.
     void selectButton(Group group, int index) override;

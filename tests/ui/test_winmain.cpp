@@ -215,7 +215,7 @@ private slots:
         QVERIFY(!App::instance()->menuItem(QStringLiteral("FichierFermer"))->isEnabled());
         w->canvas()->grab();
         QCOMPARE(w->canvas()->lastShown(), CanvasStove::Shown::NoStove);
-        // The placeholder, drawn at its first showing, has the backdrop's size.
+        // The placeholder has the backdrop's size.
         QCOMPARE(w->canvas()->lastRect(), stoveDrawRect(Fncts::NoStove().size(), w->canvas()->size()));
 
         // No close meanwhile: a beep, and the window stays.
