@@ -10,6 +10,8 @@ packages=(
 )
 if [ "${1:-}" = "--test" ]; then
     packages+=(xvfb xauth chromium nodejs npm desktop-file-utils appstream dpkg-dev file)
+    # The sanitizer build and the fuzz targets: clang, its sanitizer and fuzzer runtimes.
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()
