@@ -1,6 +1,7 @@
 // The contact buttons and the comparator button of the main window: the mail
 // they open, the clipboard on an Option-click, the missing comparator page.
 #include "MailDecode.h"
+#include "WindowFixture.h"
 #include "app/App.h"
 #include "app/Fncts.h"
 #include "app/MailTo.h"
@@ -22,45 +23,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringDecoder>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 using namespace Kaminor;
+using namespace KaminorTest;
 using Fncts::EOL;
 
 namespace {
 
-// A program folder, a "Contents" folder with an empty photo folder, and a
-// preferences file so that no about window opens.
-struct Setup {
-    QTemporaryDir tmp;
-    WinMain::Folders folders;
+// An empty photo folder and no comparator folder: the comparator test makes
+// its page itself.
+const WindowFolders NoComparator{.comparator = false};
 
-    Setup()
-    {
-        folders.applicationFolder = tmp.filePath(QStringLiteral("bin"));
-        folders.contents = tmp.filePath(QStringLiteral("share/kaminor"));
-        folders.userPreferences = tmp.filePath(QStringLiteral("config"));
-        QDir d;
-        d.mkpath(folders.applicationFolder);
-        d.mkpath(folders.contents + QStringLiteral("/StovesDoss"));
-        d.mkpath(folders.userPreferences + QStringLiteral("/Kaminor"));
-    }
-    bool save(const Prefs& prefs)
-    {
-        Selection sel;
-        sel.body = 1;
-        sel.color = 1;
-        sel.side = 3;
-        sel.plate = 1;
-        sel.tablet = 1;
-        sel.doorLogs = 1;
-        return PrefsSauver(prefs, folders.userPreferences + QStringLiteral("/Kaminor"), QRect(30, 70, 894, 680), sel);
-    }
-    QString comparator() const { return folders.contents + QStringLiteral("/Comparateur/index.html"); }
-};
+// A returning user with the stove TS-PV-N-PGN-DPGN-TPGN-BV on show.
+const Selection ShownStove{.body = 1, .color = 1, .side = 3, .plate = 1, .tablet = 1, .doorLogs = 1};
 
 using Mail = DecodedMail;
 constexpr auto decode = decodeMailTo;
@@ -83,13 +61,11 @@ class TestContactMail : public QObject {
     UrlCatcher catcher;
     int bips = 0;
 
-    std::unique_ptr<WinMain> open(Setup& s, const Prefs& stored)
+    std::unique_ptr<WinMain> open(const WindowFixture& s, const Prefs& stored)
     {
-        if (!s.save(stored))
+        if (!s.saveReturningUser(stored, ShownStove))
             return nullptr;
-        auto w = std::make_unique<WinMain>(*App::instance());
-        w->setFolders(s.folders);
-        w->setScreenSize(QSize(1920, 1200));
+        auto w = s.makeWindow();
         if (!w->Event_Open())
             return nullptr;
         return w;
@@ -145,7 +121,7 @@ private slots:
     {
         QFETCH(bool, dealer);
         QFETCH(bool, sendMail);
-        Setup s;
+        WindowFixture s(NoComparator);
         Prefs stored;
         stored.PasswPrix = dealer ? QStringLiteral("Ortolan") : QStringLiteral("pinson");
         stored.MyDetails = QStringLiteral("Jean Dupont\r12 rue des Forges");
@@ -203,7 +179,7 @@ private slots:
     // not what the window shows.
     void choiceFollowsStoredPassword()
     {
-        Setup s;
+        WindowFixture s(NoComparator);
         auto w = open(s, Prefs());
         QVERIFY(w);
         QVERIFY(!w->GroupBoxPrices->isVisibleTo(w.get()));
@@ -233,7 +209,7 @@ private slots:
         QFETCH(bool, encodWin);
         QFETCH(QByteArray, eAcute);
         QFETCH(QByteArray, euro);
-        Setup s;
+        WindowFixture s(NoComparator);
         Prefs stored;
         stored.PasswPrix = QStringLiteral("ortolan");
         stored.EncodWin = encodWin;
@@ -278,7 +254,7 @@ private slots:
         QFETCH(bool, encodWin);
         QFETCH(bool, sentWinLatin1);
         QFETCH(QString, received);
-        Setup s;
+        WindowFixture s(NoComparator);
         Prefs stored;
         stored.EncodWin = encodWin;
         auto w = open(s, stored);
@@ -305,7 +281,7 @@ private slots:
     void optionClickCopies()
     {
         QFETCH(bool, info);
-        Setup s;
+        WindowFixture s(NoComparator);
         Prefs stored;
         stored.Sfx = false;
         stored.MyDetails = QStringLiteral("Marie\rLyon");
@@ -350,10 +326,10 @@ private slots:
 
     void comparator()
     {
-        Setup s;
+        WindowFixture s(NoComparator);
         auto w = open(s, Prefs());
         QVERIFY(w);
-        QCOMPARE(w->FichComp, s.comparator());
+        QCOMPARE(w->FichComp, s.comparatorPage());
 
         // Missing page: a beep and the message, word for word.
         QTest::mouseClick(w->PushButtOuvComp, Qt::LeftButton);
@@ -365,12 +341,12 @@ private slots:
                                                 .join(EOL())));
 
         // Present: opened with its default application.
-        QVERIFY(QDir().mkpath(QFileInfo(s.comparator()).path()));
-        QFile page(s.comparator());
+        QVERIFY(QDir().mkpath(QFileInfo(s.comparatorPage()).path()));
+        QFile page(s.comparatorPage());
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.close();
         QTest::mouseClick(w->PushButtOuvComp, Qt::LeftButton);
-        QCOMPARE(catcher.urls, QList<QUrl>({QUrl::fromLocalFile(s.comparator())}));
+        QCOMPARE(catcher.urls, QList<QUrl>({QUrl::fromLocalFile(s.comparatorPage())}));
         QCOMPARE(sink.messages.size(), 1);
     }
 };

@@ -1,5 +1,6 @@
 // The main window's help tags: shown after every start, then hidden and
 // restored by the help-tag preference.
+#include "WindowFixture.h"
 #include "app/App.h"
 #include "app/Fncts.h"
 #include "core/FnctsState.h"
@@ -10,12 +11,12 @@
 
 #include <QDir>
 #include <QHash>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 using namespace Kaminor;
+using namespace KaminorTest;
 
 namespace {
 
@@ -72,24 +73,17 @@ private slots:
         QFETCH(QString, changes);
         QFETCH(QString, shown);
 
-        QTemporaryDir tmp;
-        WinMain::Folders folders;
-        folders.applicationFolder = tmp.filePath(QStringLiteral("bin"));
-        folders.contents = tmp.filePath(QStringLiteral("share/kaminor"));
-        folders.userPreferences = tmp.filePath(QStringLiteral("config"));
-        QVERIFY(QDir().mkpath(folders.applicationFolder));
-        QVERIFY(QDir().mkpath(folders.contents + QStringLiteral("/StovesDoss")));
-        QVERIFY(QDir().mkpath(folders.userPreferences + QStringLiteral("/Kaminor")));
+        const WindowFixture s({.comparator = false});
+        QVERIFY(s.ready());
         Prefs stored;
         stored.AffHelpTag = atStart;
-        QVERIFY(PrefsSauver(stored, folders.userPreferences + QStringLiteral("/Kaminor"), QRect(30, 70, 894, 680),
-                            Selection()));
+        QVERIFY(s.saveReturningUser(stored, Selection()));
 
         Prefs& prefs = App::instance()->prefs;
         prefs = Prefs();
         Fncts::DrapMenu = false;
         WinMain w(*App::instance());
-        w.setFolders(folders);
+        w.setFolders(s.folders);
         w.setScreenSize(QSize(1920, 1200));
         QVERIFY(w.Event_Open());
         QCOMPARE(prefs.AffHelpTag, atStart);

@@ -8,6 +8,7 @@
 // KAMINOR_MONKEY_SEED and KAMINOR_MONKEY_CLICKS change the seed and the number
 // of clicks; a failure prints the seed, the step and the last actions.
 #include "MailDecode.h"
+#include "WindowFixture.h"
 #include "app/App.h"
 #include "app/Fncts.h"
 #include "core/FnctsState.h"
@@ -26,20 +27,19 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
 
 using namespace Kaminor;
+using namespace KaminorTest;
 
 namespace {
 
@@ -61,43 +61,24 @@ constexpr int ButtonCount = [] {
     return n;
 }();
 
-// A dealer's window: a program folder, a "Contents" folder with two small
-// photos and the comparator page, and a preferences file with the price
-// password, a coefficient and the automatic update check off.
-struct Setup {
-    QTemporaryDir tmp;
-    WinMain::Folders folders;
+// A dealer's window: a "Contents" folder with two small photos and the
+// comparator page, and a preferences file with the price password, a
+// coefficient and the automatic update check off.
+WindowFolders dealerFolders()
+{
+    return {.comparatorPage = true,
+            .photosToWrite = {QStringLiteral("KD-PA-G-AGT"), QStringLiteral("TS-PV-N-PGN-DPGN-TPGN-BV")}};
+}
 
-    Setup()
-    {
-        folders.applicationFolder = tmp.filePath(QStringLiteral("bin"));
-        folders.contents = tmp.filePath(QStringLiteral("share/kaminor"));
-        folders.userPreferences = tmp.filePath(QStringLiteral("config"));
-        QDir d;
-        d.mkpath(folders.applicationFolder);
-        d.mkpath(folders.contents + QStringLiteral("/StovesDoss"));
-        d.mkpath(folders.contents + QStringLiteral("/Comparateur"));
-        d.mkpath(folders.userPreferences + QStringLiteral("/Kaminor"));
-        QFile page(folders.contents + QStringLiteral("/Comparateur/index.html"));
-        if (page.open(QIODevice::WriteOnly))
-            page.write("<html></html>");
-        for (const char* ref : {"KD-PA-G-AGT", "TS-PV-N-PGN-DPGN-TPGN-BV"}) {
-            QImage img(72, 122, QImage::Format_RGB32);
-            img.fill(QColor(90, 60, 40));
-            img.save(folders.contents + QStringLiteral("/StovesDoss/") + QLatin1String(ref) + QStringLiteral(".jpg"));
-        }
-    }
-    bool save()
-    {
-        Prefs p;
-        p.PasswPrix = QStringLiteral("ortolan");
-        p.CoeffPrix = 1.25;
-        p.AutoCheckUpdt = false;
-        p.AffHelpTag = true;
-        return PrefsSauver(p, folders.userPreferences + QStringLiteral("/Kaminor"), QRect(30, 70, 894, 680),
-                           firstRunSelection());
-    }
-};
+Prefs dealerPrefs()
+{
+    Prefs p;
+    p.PasswPrix = QStringLiteral("ortolan");
+    p.CoeffPrix = 1.25;
+    p.AutoCheckUpdt = false;
+    p.AffHelpTag = true;
+    return p;
+}
 
 class UrlCatcher : public QObject {
     Q_OBJECT
@@ -142,7 +123,7 @@ class TestMonkey : public QObject {
 
     Fncts::RecordingSink sink;
     UrlCatcher catcher;
-    std::unique_ptr<Setup> setup;
+    std::unique_ptr<WindowFixture> setup;
     std::unique_ptr<WinMain> w;
     QRandomGenerator rng;
     quint32 seed = DefaultSeed;
@@ -558,11 +539,9 @@ private slots:
     void randomClicks()
     {
         qInfo("monkey: seed %u, %d clicks", seed, clicks);
-        setup = std::make_unique<Setup>();
-        QVERIFY(setup->save());
-        w = std::make_unique<WinMain>(*App::instance());
-        w->setFolders(setup->folders);
-        w->setScreenSize(QSize(1920, 1200));
+        setup = std::make_unique<WindowFixture>(dealerFolders());
+        QVERIFY(setup->saveReturningUser(dealerPrefs()));
+        w = setup->makeWindow();
         QVERIFY(w->Event_Open());
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));

@@ -1,6 +1,7 @@
 // Damaged files in the photo folder: the main window shows the missing-photo
 // placeholder (or what a truncated photo still holds), never crashes, and keeps
 // answering clicks.
+#include "WindowFixture.h"
 #include "app/App.h"
 #include "app/Fncts.h"
 #include "core/FnctsState.h"
@@ -17,13 +18,12 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 using namespace Kaminor;
+using namespace KaminorTest;
 using Shown = CanvasStove::Shown;
 
 namespace {
@@ -31,30 +31,6 @@ namespace {
 // The photo of the first-run stove and of the same stove with a log-store door.
 const QString kFirstRun = QStringLiteral("KD-PA-G-AGT");
 const QString kWithDoor = QStringLiteral("KD-PA-G-AGT-BA");
-
-// A program with its Contents folder and photo folder in a temporary place.
-struct Setup {
-    QTemporaryDir tmp;
-    WinMain::Folders folders;
-
-    Setup()
-    {
-        folders.applicationFolder = tmp.filePath(QStringLiteral("bin"));
-        folders.contents = tmp.filePath(QStringLiteral("share/kaminor"));
-        folders.userPreferences = tmp.filePath(QStringLiteral("config"));
-        for (const QString& d : {folders.applicationFolder, folders.contents + QStringLiteral("/Comparateur"),
-                                 folders.contents + QStringLiteral("/StovesDoss"), folders.userPreferences})
-            QDir().mkpath(d);
-        // Not a first run: no about window.
-        const QString prefs = folders.userPreferences + QStringLiteral("/Kaminor");
-        QDir().mkpath(prefs);
-        PrefsSauver(Prefs(), prefs, QRect(20, 60, 894, 680), firstRunSelection());
-    }
-    QString photo(const QString& reference) const
-    {
-        return folders.contents + QStringLiteral("/StovesDoss/") + reference + QStringLiteral(".jpg");
-    }
-};
 
 // A photo the size of the real ones: a light top half over a dark bottom half.
 QByteArray encoded(const char* format, QSize size = QSize(720, 1225))
@@ -118,21 +94,15 @@ class TestPhotoFaults : public QObject {
 
     Fncts::RecordingSink m_sink;
 
-    std::unique_ptr<WinMain> open(const Setup& s)
+    // Not a first run: no about window.
+    std::unique_ptr<WinMain> open(const WindowFixture& s)
     {
-        auto w = std::make_unique<WinMain>(*App::instance());
-        w->setFolders(s.folders);
-        w->setScreenSize(QSize(1920, 1200));
+        if (!s.saveReturningUser(Prefs(), firstRunSelection(), WinMainDefaultBounds))
+            return nullptr;
+        auto w = s.makeWindow();
         if (!w->Event_Open())
             return nullptr;
         return w;
-    }
-
-    void click(WinMain& w, Group g, int index)
-    {
-        QRadioButton* b = w.radioButton(g, index);
-        QVERIFY(b);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
     }
 
 private slots:
@@ -172,7 +142,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, shown);
-        Setup s;
+        WindowFixture s;
         QVERIFY(writeFile(s.photo(kFirstRun), bytes));
         auto w = open(s);
         QVERIFY(w);
@@ -203,7 +173,7 @@ private slots:
         QVERIFY(m_sink.messages.isEmpty());
 
         // The window still answers: a click moves on to the next stove.
-        click(*w, Group::DoorLogs, 0);
+        clickOption(*w, Group::DoorLogs, 0);
         QCOMPARE(w->TextFieldRef->text(), kWithDoor);
         w->canvas()->grab();
         QCOMPARE(w->canvas()->lastShown(), Shown::NoVisual);
@@ -212,7 +182,7 @@ private slots:
 
     void clicksBetweenGoodAndBadPhotos()
     {
-        Setup s;
+        WindowFixture s;
         const QByteArray jpeg = encoded("JPG");
         QVERIFY(writeFile(s.photo(kWithDoor), jpeg));
         auto w = open(s);
@@ -223,12 +193,12 @@ private slots:
             // The file changes under the running window, as the paint reads it each time.
             QVERIFY(writeFile(s.photo(kFirstRun), b));
             for (int round = 0; round < 2; ++round) {
-                click(*w, Group::DoorLogs, 0);
+                clickOption(*w, Group::DoorLogs, 0);
                 QCOMPARE(w->TextFieldRef->text(), kWithDoor);
                 w->canvas()->grab();
                 QCOMPARE(w->canvas()->lastShown(), Shown::Photo);
 
-                click(*w, Group::DoorLogs, 2);
+                clickOption(*w, Group::DoorLogs, 2);
                 QCOMPARE(w->TextFieldRef->text(), kFirstRun);
                 w->canvas()->grab();
                 QCOMPARE(w->canvas()->lastShown(), Shown::NoVisual);

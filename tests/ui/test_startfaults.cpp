@@ -1,10 +1,10 @@
 // The main window's start and close when its preferences file cannot be used.
+#include "WindowFixture.h"
 #include "app/App.h"
 #include "app/Fncts.h"
 #include "core/FnctsState.h"
 #include "prefs/PrefsFile.h"
 #include "text/Feedback.h"
-#include "ui/WinInfos.h"
 #include "ui/WinMain.h"
 
 #include <QDir>
@@ -12,33 +12,24 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace Kaminor;
+using namespace KaminorTest;
 
 class TestStartFaults : public QObject {
     Q_OBJECT
 
     Fncts::RecordingSink sink;
-    // Answers the about window; counts the windows answered.
-    QTimer modalCloser;
-    int aboutWindows = 0;
+    // Answers the about window.
+    AboutWindowHand aboutHand;
 
 private slots:
     void initTestCase()
     {
         Fncts::setFeedbackSink(&sink);
         Fncts::setResourcesFolder(QDir::tempPath() + QStringLiteral("/kaminor-no-resources"));
-        modalCloser.setInterval(20);
-        connect(&modalCloser, &QTimer::timeout, this, [this] {
-            if (auto* about = qobject_cast<WinInfos*>(QApplication::activeModalWidget())) {
-                ++aboutWindows;
-                about->BoutonOk()->click();
-            }
-        });
-        modalCloser.start();
+        aboutHand.start();
     }
 
     void prefsFileIsAFolder();
@@ -46,15 +37,11 @@ private slots:
 
 void TestStartFaults::prefsFileIsAFolder()
 {
-    QTemporaryDir tmp;
-    WinMain::Folders folders;
-    folders.applicationFolder = tmp.filePath(QStringLiteral("bin"));
-    folders.contents = tmp.filePath(QStringLiteral("share/kaminor"));
-    folders.userPreferences = tmp.filePath(QStringLiteral("config"));
-    const QString prefsFile = prefsFilePath(folders.userPreferences + QStringLiteral("/Kaminor"));
+    const WindowFixture s({.comparator = false});
+    QVERIFY(s.ready());
+    const QString prefsFile = s.prefsFile();
     // A folder in the file's place: neither root nor anybody can open it as a file or replace it.
-    for (const QString& path : {folders.applicationFolder, folders.contents + QStringLiteral("/StovesDoss"), prefsFile})
-        QVERIFY(QDir().mkpath(path));
+    QVERIFY(QDir().mkpath(prefsFile));
     QFile inside(prefsFile + QStringLiteral("/kept.txt"));
     QVERIFY(inside.open(QIODevice::WriteOnly) && inside.write("kept") == 4);
     inside.close();
@@ -71,14 +58,14 @@ void TestStartFaults::prefsFileIsAFolder()
     prefs.MyDetails = QStringLiteral("old");
 
     WinMain w(*App::instance());
-    w.setFolders(folders);
+    w.setFolders(s.folders);
     w.setScreenSize(QSize(1920, 1200));
 
     QVERIFY(w.Event_Open());
     QCOMPARE(sink.messages,
              QStringList{Fncts::errorReportText(QStringLiteral("PrefsCharger, problem while reading file!"))});
     QCOMPARE(sink.beeps, 3);
-    QCOMPARE(aboutWindows, 1);
+    QCOMPARE(aboutHand.answered, 1);
     QVERIFY(w.isVisible());
     QVERIFY(prefs.initProg);
     QVERIFY(Fncts::DrapMenu);

@@ -1,10 +1,10 @@
 // The main window on real widgets: start-up, clicks, refusal, close, resize.
+#include "WindowFixture.h"
 #include "app/App.h"
 #include "app/Fncts.h"
 #include "core/FnctsState.h"
 #include "prefs/PrefsFile.h"
 #include "text/Feedback.h"
-#include "ui/WinInfos.h"
 #include "ui/WinMain.h"
 
 #include <QAction>
@@ -19,61 +19,18 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
 using namespace Kaminor;
-
-namespace {
-
-// A program folder, a "Contents" folder and a user configuration folder in a temporary place.
-struct Setup {
-    QTemporaryDir tmp;
-    WinMain::Folders folders;
-
-    explicit Setup(bool stoves = true, bool stovesTest = false)
-    {
-        folders.applicationFolder = tmp.filePath(QStringLiteral("bin"));
-        folders.contents = tmp.filePath(QStringLiteral("share/kaminor"));
-        folders.userPreferences = tmp.filePath(QStringLiteral("config"));
-        QDir d;
-        d.mkpath(folders.applicationFolder);
-        d.mkpath(folders.contents + QStringLiteral("/Comparateur"));
-        d.mkpath(folders.userPreferences);
-        if (stoves)
-            d.mkpath(folders.contents + QStringLiteral("/StovesDoss"));
-        if (stovesTest)
-            d.mkpath(folders.contents + QStringLiteral("/StovesDossTest"));
-    }
-    QString prefsFolder() const { return folders.userPreferences + QStringLiteral("/Kaminor"); }
-    QString prefsFile() const { return prefsFilePath(prefsFolder()); }
-};
-
-void writeJpeg(const QString& path, QSize size)
-{
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(QColor(120, 60, 30));
-    QVERIFY(img.save(path, "JPG"));
-}
-
-} // namespace
+using namespace KaminorTest;
 
 class TestWinMain : public QObject {
     Q_OBJECT
 
     Fncts::RecordingSink sink;
-    // Answers the about window that a first run opens; counts the windows answered.
-    QTimer modalCloser;
-    int aboutWindows = 0;
-
-    std::unique_ptr<WinMain> make(const Setup& s)
-    {
-        auto w = std::make_unique<WinMain>(*App::instance());
-        w->setFolders(s.folders);
-        w->setScreenSize(QSize(1920, 1200));
-        return w;
-    }
+    // Answers the about window that a first run opens.
+    AboutWindowHand aboutHand;
 
     bool allButtonsEnabled(const WinMain& w, bool enabled)
     {
@@ -85,26 +42,12 @@ class TestWinMain : public QObject {
                && w.PushButtSendMail->isEnabled() == enabled;
     }
 
-    void click(WinMain& w, Group g, int index)
-    {
-        QRadioButton* b = w.radioButton(g, index);
-        QVERIFY(b);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
-
 private slots:
     void initTestCase()
     {
         Fncts::setFeedbackSink(&sink);
         Fncts::setResourcesFolder(QDir::tempPath() + QStringLiteral("/kaminor-no-resources"));
-        modalCloser.setInterval(20);
-        connect(&modalCloser, &QTimer::timeout, this, [this] {
-            if (auto* about = qobject_cast<WinInfos*>(QApplication::activeModalWidget())) {
-                ++aboutWindows;
-                about->BoutonOk()->click();
-            }
-        });
-        modalCloser.start();
+        aboutHand.start();
     }
 
     void init()
@@ -113,13 +56,13 @@ private slots:
         Fncts::DrapMenu = false;
         sink.messages.clear();
         sink.beeps = 0;
-        aboutWindows = 0;
+        aboutHand.answered = 0;
     }
 
     void layoutAtDesignSize()
     {
-        Setup s;
-        auto w = make(s);
+        WindowFixture s;
+        auto w = s.makeWindow();
         QCOMPARE(w->windowTitle(), QStringLiteral("Kaminor"));
         QCOMPARE(w->content()->minimumSize(), QSize(894, 680));
         // Object names, group ids and window coordinates of a few controls.
@@ -138,10 +81,10 @@ private slots:
 
     void firstRun()
     {
-        Setup s;
+        WindowFixture s;
         // A new account: the configuration folder is not there yet.
         QVERIFY(QDir(s.folders.userPreferences).removeRecursively());
-        auto w = make(s);
+        auto w = s.makeWindow();
         QVERIFY(w->Event_Open());
         QCOMPARE(w->configurator().remembered(), firstRunSelection());
         QCOMPARE(w->bounds(), QRect(20, 60, 894, 680));
@@ -158,28 +101,19 @@ private slots:
         QVERIFY(QFileInfo(s.prefsFolder()).isDir());
         QVERIFY(!QFileInfo::exists(s.folders.applicationFolder + QStringLiteral("/KaminorPrefs")));
         // A first run introduces the program.
-        QCOMPARE(aboutWindows, 1);
+        QCOMPARE(aboutHand.answered, 1);
     }
 
     void storedSelectionAndBounds()
     {
-        Setup s;
-        QDir().mkpath(s.prefsFolder());
+        WindowFixture s;
         Prefs stored;
         stored.PasswPrix = QStringLiteral("ORTOLAN");
-        Selection sel;
-        sel.body = 1;
-        sel.doorGlass = 0;
-        sel.color = 1;
-        sel.side = 3;
-        sel.plate = 1;
-        sel.tablet = 1;
-        sel.doorLogs = 1;
-        sel.tva = 2;
-        sel.credImp = 1;
-        QVERIFY(PrefsSauver(stored, s.prefsFolder(), QRect(30, 70, 1000, 700), sel));
+        const Selection sel{.body = 1, .doorGlass = 0, .color = 1, .side = 3, .plate = 1, .tablet = 1, .doorLogs = 1,
+                            .tva = 2, .credImp = 1};
+        QVERIFY(s.saveReturningUser(stored, sel, QRect(30, 70, 1000, 700)));
 
-        auto w = make(s);
+        auto w = s.makeWindow();
         QVERIFY(w->Event_Open());
         QCOMPARE(w->configurator().remembered(), sel);
         QCOMPARE(w->bounds(), QRect(30, 70, 1000, 700));
@@ -190,24 +124,24 @@ private slots:
         // A dealer sees the prices.
         QVERIFY(w->GroupBoxPrices->isVisibleTo(w.get()));
         QVERIFY(!w->TextFieldPriTTC->text().isEmpty());
-        QCOMPARE(aboutWindows, 0);
+        QCOMPARE(aboutHand.answered, 0);
     }
 
     void clicksRefusalAndRevert()
     {
-        Setup s;
-        auto w = make(s);
+        WindowFixture s;
+        auto w = s.makeWindow();
         QVERIFY(w->Event_Open());
 
-        click(*w, Group::DoorLogs, 0);
+        clickOption(*w, Group::DoorLogs, 0);
         QCOMPARE(w->TextFieldRef->text(), QStringLiteral("KD-PA-G-AGT-BA"));
         // Orvo has no log-store door: the model change removes it.
-        click(*w, Group::Body, 2);
+        clickOption(*w, Group::Body, 2);
         QCOMPARE(w->TextFieldRef->text(), QStringLiteral("OV-PA-G-AGT"));
         QVERIFY(w->radioButton(Group::DoorLogs, 2)->isChecked());
 
         // Asking for one again is refused for a moment.
-        click(*w, Group::DoorLogs, 1);
+        clickOption(*w, Group::DoorLogs, 1);
         for (QLineEdit* f : {w->TextFieldRef, w->TextFieldPriHT, w->TextFieldPriTTC, w->TextFieldCredImp,
                              w->TextFieldCoutFin})
             QCOMPARE(f->text(), QStringLiteral("# # # #"));
@@ -238,10 +172,10 @@ private slots:
 
     void closeWhenIdleSavesOnce()
     {
-        Setup s;
-        auto w = make(s);
+        WindowFixture s;
+        auto w = s.makeWindow();
         QVERIFY(w->Event_Open());
-        click(*w, Group::Color, 1);
+        clickOption(*w, Group::Color, 1);
         QVERIFY(w->close());
         QVERIFY(QFile::exists(s.prefsFile()));
         QVERIFY(App::instance()->prefs.DrapOkQuit);
@@ -260,8 +194,8 @@ private slots:
 
     void closeMenuItemClosesTheWindow()
     {
-        Setup s;
-        auto w = make(s);
+        WindowFixture s;
+        auto w = s.makeWindow();
         QVERIFY(w->Event_Open());
         App::instance()->menuItem(QStringLiteral("FichierFermer"))->trigger();
         QVERIFY(!w->isVisible());
@@ -270,8 +204,8 @@ private slots:
 
     void resizeFollowsAnchors()
     {
-        Setup s;
-        auto w = make(s);
+        WindowFixture s;
+        auto w = s.makeWindow();
         QVERIFY(w->Event_Open());
         w->setBounds(QRect(20, 60, 1200, 800));
         QTRY_COMPARE(w->content()->size(), QSize(1200, 800));
@@ -298,7 +232,7 @@ private slots:
     {
         QFETCH(QString, damage);
         QFETCH(QString, message);
-        Setup s;
+        WindowFixture s;
         if (damage == QLatin1String("contents")) {
             QVERIFY(QDir().rename(s.folders.contents, s.folders.contents + QStringLiteral("-renamed")));
         } else if (damage == QLatin1String("photos")) {
@@ -312,7 +246,7 @@ private slots:
             s.folders.userPreferences.clear();
             s.folders.applicationFolder = plain.fileName() + QStringLiteral("/bin");
         }
-        auto w = make(s);
+        auto w = s.makeWindow();
         QVERIFY(!w->Event_Open());
         QCOMPARE(sink.messages.size(), 1);
         QVERIFY(sink.messages.first().startsWith(QStringLiteral("Error !")));
@@ -325,8 +259,8 @@ private slots:
 
     void reducedPhotoFolder()
     {
-        Setup s(false, true);
-        auto w = make(s);
+        WindowFixture s({.photos = false, .reducedPhotos = true});
+        auto w = s.makeWindow();
         QVERIFY(w->Event_Open());
         QCOMPARE(w->DossStoves, s.folders.contents + QStringLiteral("/StovesDossTest"));
         QVERIFY(sink.messages.value(0).startsWith(QStringLiteral("Version test allégée")));
@@ -350,7 +284,7 @@ private slots:
 
         // The same through a paint of a real photo file.
         QTemporaryDir tmp;
-        writeJpeg(tmp.filePath(QStringLiteral("KD-PA-G-AGT.jpg")), picture);
+        QVERIFY(writeJpeg(tmp.filePath(QStringLiteral("KD-PA-G-AGT.jpg")), picture));
         CanvasStove canvas;
         canvas.resize(362, 616);
         canvas.setPhotoFolder(tmp.path());
@@ -432,8 +366,8 @@ private slots:
         QFETCH(int, shown);
         QTemporaryDir tmp;
         QDir().mkpath(tmp.filePath(QStringLiteral("photos")));
-        writeJpeg(tmp.filePath(QStringLiteral("photos/KD-PA-G-AGT.jpg")), QSize(200, 400));
-        writeJpeg(tmp.filePath(QStringLiteral("KD-PA-G-AGT.jpg")), QSize(200, 400));
+        QVERIFY(writeJpeg(tmp.filePath(QStringLiteral("photos/KD-PA-G-AGT.jpg")), QSize(200, 400)));
+        QVERIFY(writeJpeg(tmp.filePath(QStringLiteral("KD-PA-G-AGT.jpg")), QSize(200, 400)));
         QFile junk(tmp.filePath(QStringLiteral("photos/KD-PA-G-AGR.jpg")));
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write("not a picture at all");
@@ -450,7 +384,7 @@ private slots:
 
         // A photo replaced on disk shows at the next paint.
         if (shown == int(CanvasStove::Shown::Photo)) {
-            writeJpeg(tmp.filePath(QStringLiteral("photos/KD-PA-G-AGT.jpg")), QSize(100, 100));
+            QVERIFY(writeJpeg(tmp.filePath(QStringLiteral("photos/KD-PA-G-AGT.jpg")), QSize(100, 100)));
             canvas.grab();
             QCOMPARE(canvas.lastRect(), QRect(0, 127, 362, 362));
             // Even one of the same size written at once, seen at another canvas size.
@@ -541,8 +475,8 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(QString, item);
-        Setup s;
-        auto w = make(s);
+        WindowFixture s;
+        auto w = s.makeWindow();
         QVERIFY(w->Event_Open());
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
