@@ -10,6 +10,7 @@
 //
 // DIR is the program's data folder (share/kaminor of a build).
 #include "ClickPlan.h"
+#include "ReturningUser.h"
 
 #include "app/App.h"
 #include "app/Fncts.h"
@@ -243,18 +244,12 @@ public:
     explicit OurWindow(App& app, const QString& share)
     {
         Fncts::setFeedbackSink(&m_sink);
-        WinMain::Folders folders;
-        folders.applicationFolder = m_tmp.filePath(QStringLiteral("bin"));
-        folders.contents = share;
-        folders.userPreferences = m_tmp.filePath(QStringLiteral("config"));
-        const QString prefsFolder = folders.userPreferences + QStringLiteral("/Kaminor");
-        QDir().mkpath(folders.applicationFolder);
-        QDir().mkpath(prefsFolder);
         Prefs stored;
         stored.PasswPrix = QStringLiteral("ortolan");
         stored.AutoCheckUpdt = false;
         stored.DateLaunch = QDateTime::currentDateTime();
-        if (!PrefsSauver(stored, prefsFolder, WinMainDefaultBounds, firstRunSelection()))
+        WinMain::Folders folders;
+        if (!KaminorBench::returningUserFolders(m_tmp, share, stored, WinMainDefaultBounds, folders))
             fail(QStringLiteral("cannot write the preferences file"));
 
         window = std::make_unique<WinMain>(app);

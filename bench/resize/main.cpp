@@ -16,6 +16,8 @@
 // alternate at every step, the one that goes first changing each time.
 // Prints its table rows as "ROW|figure|ours|baseline|ratio|goal|holds".
 
+#include "ReturningUser.h"
+
 #include "app/App.h"
 #include "app/Fncts.h"
 #include "core/FnctsState.h"
@@ -145,17 +147,11 @@ int main(int argc, char* argv[])
 
     // A stored preferences file, so that no about window opens and no update check runs.
     QTemporaryDir tmp;
-    WinMain::Folders folders;
-    folders.applicationFolder = tmp.filePath(QStringLiteral("bin"));
-    folders.contents = share;
-    folders.userPreferences = tmp.filePath(QStringLiteral("config"));
-    const QString prefsFolder = folders.userPreferences + QStringLiteral("/Kaminor");
-    QDir().mkpath(folders.applicationFolder);
-    QDir().mkpath(prefsFolder);
     Prefs prefs;
     prefs.AutoCheckUpdt = false;
     const QRect startBounds(20, 60, Smallest.width(), Smallest.height());
-    if (!PrefsSauver(prefs, prefsFolder, startBounds, firstRunSelection()))
+    WinMain::Folders folders;
+    if (!KaminorBench::returningUserFolders(tmp, share, prefs, startBounds, folders))
         fail(QStringLiteral("cannot write the preferences"));
 
     WinMain win(app);
