@@ -1,4 +1,5 @@
 #include "MailDecode.h"
+#include "UrlCatcher.h"
 #include "app/MailTo.h"
 #include "text/Feedback.h"
 
@@ -18,15 +19,6 @@ QByteArray encodedBody(const QByteArray& address)
 {
     return address.mid(address.indexOf("&body=") + 6);
 }
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public slots:
-    void open(const QUrl& url) { urls << url; }
-
-public:
-    QList<QUrl> urls;
-};
 
 } // namespace
 

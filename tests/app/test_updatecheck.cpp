@@ -1,3 +1,4 @@
+#include "UrlCatcher.h"
 #include "app/Fncts.h"
 #include "app/UpdateCheck.h"
 #include "core/FnctsState.h"
@@ -67,14 +68,6 @@ struct DialogCall {
     qint16 icon = -1;
 };
 
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 const QByteArray kCurrent = "Release Notes Kaminor\rhttp://www.example.org/kaminor/\rv.1.0.0\r-- one";
 
 } // namespace
@@ -124,7 +117,7 @@ private slots:
     {
         m_sink = {};
         Fncts::setFeedbackSink(&m_sink);
-        m_urls.opened.clear();
+        m_urls.urls.clear();
         m_dialogs.clear();
         m_answer = 1;
         Fncts::DrapMenu = true;
@@ -236,7 +229,7 @@ private slots:
         QCOMPARE(m_dialogs[0].alternate, QString());
         QCOMPARE(m_dialogs[0].icon, qint16(0));
         QCOMPARE(m_sink.beeps, 0);
-        QCOMPARE(m_urls.opened, QList<QUrl>{server.url()});
+        QCOMPARE(m_urls.urls, QList<QUrl>{server.url()});
         QVERIFY(Fncts::DrapMenu);
         QVERIFY(Fncts::TexteVerMaJ.isEmpty());
         QVERIFY(!check.TimerVerMaJ().isActive());
@@ -324,11 +317,11 @@ private slots:
         QCOMPARE(d.icon, qint16(0));
         QVERIFY(Fncts::AlertVerAjour);
         if (opened.isEmpty())
-            QVERIFY(m_urls.opened.isEmpty());
+            QVERIFY(m_urls.urls.isEmpty());
         else if (opened == QLatin1String("version file"))
-            QCOMPARE(m_urls.opened, QList<QUrl>{server.url()});
+            QCOMPARE(m_urls.urls, QList<QUrl>{server.url()});
         else
-            QCOMPARE(m_urls.opened, QList<QUrl>{QUrl(opened)});
+            QCOMPARE(m_urls.urls, QList<QUrl>{QUrl(opened)});
     }
 
     void siteWebOpensOnlyWebAddresses()
@@ -340,7 +333,7 @@ private slots:
                                  QStringLiteral("fail"), QStringLiteral("Ok"), QStringLiteral("H"),
                                  QStringLiteral("S"), QStringLiteral("F")));
         QCOMPARE(m_dialogs.size(), 1);
-        QVERIFY(m_urls.opened.isEmpty());
+        QVERIFY(m_urls.urls.isEmpty());
     }
 
     void failures_data()

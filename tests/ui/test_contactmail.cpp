@@ -1,6 +1,7 @@
 // The contact buttons and the comparator button of the main window: the mail
 // they open, the clipboard on an Option-click, the missing comparator page.
 #include "MailDecode.h"
+#include "UrlCatcher.h"
 #include "WindowFixture.h"
 #include "app/App.h"
 #include "app/Fncts.h"
@@ -42,15 +43,6 @@ const Selection ShownStove{.body = 1, .color = 1, .side = 3, .plate = 1, .tablet
 
 using Mail = DecodedMail;
 constexpr auto decode = decodeMailTo;
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public slots:
-    void open(const QUrl& url) { urls << url; }
-
-public:
-    QList<QUrl> urls;
-};
 
 } // namespace
 

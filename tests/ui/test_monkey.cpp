@@ -8,6 +8,7 @@
 // KAMINOR_MONKEY_SEED and KAMINOR_MONKEY_CLICKS change the seed and the number
 // of clicks; a failure prints the seed, the step and the last actions.
 #include "MailDecode.h"
+#include "UrlCatcher.h"
 #include "WindowFixture.h"
 #include "app/App.h"
 #include "app/Fncts.h"
@@ -79,15 +80,6 @@ Prefs dealerPrefs()
     p.AffHelpTag = true;
     return p;
 }
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public slots:
-    void open(const QUrl& url) { urls << url; }
-
-public:
-    QList<QUrl> urls;
-};
 
 // A click through the window system, as the platform would deliver it: the
 // window's hit test, its modality and the widget's enabled state all apply.

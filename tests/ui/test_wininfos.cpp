@@ -1,4 +1,5 @@
 #include "KaminorConfig.h"
+#include "UrlCatcher.h"
 #include "app/Fncts.h"
 #include "app/UpdateCheck.h"
 #include "core/FnctsState.h"
@@ -16,14 +17,6 @@
 using Kaminor::WinInfos;
 
 namespace {
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 const QStringList kSchemes{QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("mailto")};
 
@@ -59,7 +52,7 @@ private slots:
     {
         m_sink = {};
         Fncts::setFeedbackSink(&m_sink);
-        m_urls.opened.clear();
+        m_urls.urls.clear();
         Fncts::DrapMenu = true;
     }
     void cleanup()
@@ -132,11 +125,11 @@ private slots:
         QCOMPARE(w.cursor().shape(), Qt::PointingHandCursor);
         QTest::mousePress(link, Qt::LeftButton, {}, QPoint(2, 2));
         QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(link->width() + dx, link->height() + dy));
-        QCOMPARE(m_urls.opened, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
+        QCOMPARE(m_urls.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
         QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
         // A release without a press on the control does nothing.
         QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(m_urls.opened.size(), opened.isEmpty() ? 0 : 1);
+        QCOMPARE(m_urls.urls.size(), opened.isEmpty() ? 0 : 1);
     }
 
     void mailLinkCarriesEncodedSubject()
@@ -144,8 +137,8 @@ private slots:
         WinInfos& w = open();
         QTest::mousePress(w.Email2(), Qt::LeftButton, {}, QPoint(2, 2));
         QTest::mouseRelease(w.Email2(), Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(m_urls.opened.size(), 1);
-        const QByteArray sent = m_urls.opened[0].toEncoded();
+        QCOMPARE(m_urls.urls.size(), 1);
+        const QByteArray sent = m_urls.urls[0].toEncoded();
         const QString subject = QStringLiteral("A propos de Kaminor ") + Kaminor::ShortVersion() +
                                 QLatin1Char(' ') + Fncts::TypeCompil();
         QCOMPARE(sent, "mailto:" + w.Email2()->text().toUtf8() + "?Subject=" + QUrl::toPercentEncoding(subject));
@@ -209,7 +202,7 @@ private slots:
         QVERIFY(message.endsWith(Fncts::TypeCompil() + QLatin1Char('.')));
         captions.sort();
         QCOMPARE(captions, (QStringList{QStringLiteral("FAQ"), QStringLiteral("Fermer"), QStringLiteral("Lire À propos")}));
-        QCOMPARE(m_urls.opened, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
+        QCOMPARE(m_urls.urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
     }
 
     void faqLiesBesideTheVersionFile()
