@@ -144,20 +144,21 @@ void UpdateCheck::SocketVerMaJ_Get()
             return;
         transfer->done = true;
         deadline->stop();
+        // The errors below 100 are the connection's (refused, reset, cut short ...).
+        const QNetworkReply::NetworkError error = reply->error();
+        const bool connectionFailed = error > QNetworkReply::NoError && error <= QNetworkReply::UnknownNetworkError;
         if (transfer->timedOut) {
             SocketVerMaJ_Error(QNetworkReply::TimeoutError);
         } else if (transfer->oversized) {
             // Too long to be a version file: evaluated as an empty page, hence unreadable.
             SocketVerMaJ_PageReceived(reply->url().toString(), QByteArray());
-        } else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid() &&
-                   !(reply->error() > QNetworkReply::NoError && reply->error() <= QNetworkReply::UnknownNetworkError)) {
+        } else if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid() && !connectionFailed) {
             // A page came back, whatever its status: an error page fails the format test.
             // A page cut short by the connection is not one: its first lines may look whole.
             take();
             SocketVerMaJ_PageReceived(reply->url().toString(), transfer->oversized ? QByteArray() : transfer->content);
         } else {
-            SocketVerMaJ_Error(reply->error() == QNetworkReply::NoError ? QNetworkReply::UnknownNetworkError
-                                                                        : reply->error());
+            SocketVerMaJ_Error(error == QNetworkReply::NoError ? QNetworkReply::UnknownNetworkError : error);
         }
         reply->deleteLater();
     });
